@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The test Wine environment: a virtual X display and a Wine prefix of its own
+# for one system locale, kept under a state folder and reused between runs.
+#
+#   wine-env.sh start            create the prefix if needed, start Xvfb and a wineserver
+#   wine-env.sh stop             end the wineserver, every Wine process of the prefix and Xvfb
+#   wine-env.sh exec PROG ARGS   run a Windows program there; its exit status is passed on
+#   wine-env.sh env              print the environment as shell assignments
+#
+# ZELVANE_WINE_STATE names the state folder (default: build/windows/wine) and
+# ZELVANE_LOCALE the system: ja (ANSI code page 932) or en (code page 1252).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+state=${ZELVANE_WINE_STATE:-$root/build/windows/wine}
+locale=${ZELVANE_LOCALE:-ja}
+dir=$state/$locale
+
+case $locale in
+  ja) lang=ja_JP.UTF-8 ;;
+  en) lang=en_US.UTF-8 ;;
+  *) echo "wine-env: unknown locale '$locale'" >&2; exit 2 ;;
+esac
+
+export WINEPREFIX=$dir/prefix
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=$lang LC_ALL=$lang
+unset LANGUAGE
+
+display_of() { [ -f "$dir/display" ] && cat "$dir/display"; }
+
+xvfb_alive() { [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
+
+start_xvfb() {
+  xvfb_alive && return 0
+  rm -f "$dir/display" "$dir/xvfb.pid"
+  local fifo=$dir/displayfd
+  rm -f "$fifo" && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  local n
+  read -r -t 20 n <"$fifo" || { echo "wine-env: Xvfb did not start" >&2; exit 1; }
+  rm -f "$fifo"
+  echo ":$n" >"$dir/display"
+}
+
+make_prefix() {
+  [ -f "$WINEPREFIX/.zelvane-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >"$dir/wineboot.log" 2>&1 || true
+  # A crash must fail a test, not open winedbg's dialog and hang it.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >>"$dir/wineboot.log" 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.zelvane-ready"
+}
+
+case ${1:-} in
+  start)
+    mkdir -p "$dir"
+    start_xvfb
+    export DISPLAY=$(display_of)
+    make_prefix
+    wineserver -p
+    ;;
+  stop)
+    if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+    if xvfb_alive; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
+    rm -f "$dir/xvfb.pid" "$dir/display"
+    ;;
+  exec)
+    shift
+    export DISPLAY=$(display_of)
+    [ -n "$DISPLAY" ] || { echo "wine-env: not started for '$locale' under $state" >&2; exit 2; }
+    # Wine's helper processes may inherit our output; a pipe held open by one of
+    # them would stall whoever reads it, so the program writes to files instead.
+    out=$(mktemp) err=$(mktemp)
+    rc=0
+    wine "$@" >"$out" 2>"$err" </dev/null || rc=$?
+    cat "$out"; cat "$err" >&2
+    rm -f "$out" "$err"
+    exit $rc
+    ;;
+  env)
+    echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win64 WINEDEBUG='$WINEDEBUG'" \
+      "WINEDLLOVERRIDES='$WINEDLLOVERRIDES' LANG=$lang LC_ALL=$lang DISPLAY='$(display_of)'"
+    ;;
+  *)
+    echo "usage: wine-env.sh start|stop|exec PROG ARGS|env" >&2
+    exit 2
+    ;;
+esac
