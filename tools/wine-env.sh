@@ -38,7 +38,7 @@ start_xvfb() {
   rm -f "$dir/display" "$dir/xvfb.pid"
   local fifo=$dir/displayfd
   rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$dir/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
   echo $! >"$dir/xvfb.pid"
   local n
   read -r -t 20 n <"$fifo" || { echo "wine-env: Xvfb did not start" >&2; exit 1; }
@@ -64,7 +64,7 @@ case ${1:-} in
     start_xvfb
     export DISPLAY=$(display_of)
     make_prefix
-    wineserver -p
+    wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
     ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
