@@ -9,6 +9,7 @@
 #
 # ZELVANE_WINE_STATE names the state folder (default: build/windows/wine) and
 # ZELVANE_LOCALE the system: ja (ANSI code page 932) or en (code page 1252).
+# ZELVANE_DISPLAY, when set, names an X display to use instead of a virtual one.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +35,10 @@ display_of() { [ -f "$dir/display" ] && cat "$dir/display"; }
 xvfb_alive() { [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
 
 start_xvfb() {
+  if [ -n "${ZELVANE_DISPLAY:-}" ]; then
+    echo "$ZELVANE_DISPLAY" >"$dir/display"
+    return 0
+  fi
   xvfb_alive && return 0
   rm -f "$dir/display" "$dir/xvfb.pid"
   local fifo=$dir/displayfd
