@@ -1,0 +1,80 @@
+#include "music_session.h"
+
+#include "zelvane_bgm.h"
+
+namespace Zelvane_BGM {
+
+namespace {
+
+// Runs one step of a handler; a step that fails is skipped and the next one runs.
+template <typename Step>
+void RunStep(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+MusicFileType FileTypeOf(const MusicSettings& settings) noexcept {
+  MusicFileType type = MusicFileType::kOther;
+  RunStep([&] { type = MusicFileTypeOf(settings.file); });
+  return type;
+}
+
+}  // namespace
+
+MusicFileType MusicFileTypeOf(const std::wstring& file) {
+  std::wstring ending = file.substr(file.size() < 3 ? 0 : file.size() - 3);
+  for (wchar_t& c : ending) {
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  }
+  if (ending == L"WAV") return MusicFileType::kWav;
+  if (ending == L"MP3") return MusicFileType::kMp3;
+  return MusicFileType::kOther;
+}
+
+void StartMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
+  if (settings.kind == kBgmCd) {
+    // Playback itself begins with the first CD check.
+    RunStep([] { CD_Open(); });
+    RunStep([&] { timers.cd.SetEnabled(true); });
+  }
+  if (settings.kind == kBgmFile) {
+    const MusicFileType type = FileTypeOf(settings);
+    // A WAV file loops by itself; only an MP3 needs restarting.
+    if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
+    if (type == MusicFileType::kMp3) {
+      RunStep([&] { MP3_Open(settings.file); });
+      RunStep([&] { timers.mp3.SetEnabled(true); });
+    }
+  }
+}
+
+void OnMp3Timer() noexcept {
+  RunStep([] { MP3_Check(); });
+}
+
+void OnCdTimer(const MusicSettings& settings, PollingTimer& cdTimer) noexcept {
+  RunStep([&] { CD_Check(settings.repeat); });
+  RunStep([&] { cdTimer.SetEnabled(CdAlive != kFalse); });
+}
+
+void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
+  // Once polling has stopped the CD could not be reached, so it is left alone.
+  bool cdPolling = false;
+  RunStep([&] { cdPolling = timers.cd.IsEnabled(); });
+  if (cdPolling) {
+    RunStep([&] { timers.cd.SetEnabled(false); });
+    RunStep([] { CD_Close(); });
+  }
+  if (settings.kind == kBgmFile) {
+    const MusicFileType type = FileTypeOf(settings);
+    if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
+    if (type == MusicFileType::kMp3) {
+      RunStep([&] { timers.mp3.SetEnabled(false); });
+      RunStep([] { MP3_Close(); });
+    }
+  }
+}
+
+}  // namespace Zelvane_BGM

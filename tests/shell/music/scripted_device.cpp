@@ -1,0 +1,51 @@
+#include "scripted_device.h"
+
+namespace Zelvane_BGM {
+
+MediaReply ScriptedDevice::Send(const std::wstring& command, std::size_t replySize) {
+  calls.push_back(command);
+  MediaReply reply = Answer(command);
+  // The reply buffer holds replySize characters including the closing NUL.
+  reply.text = replySize == 0 ? L"" : reply.text.substr(0, replySize - 1);
+  return reply;
+}
+
+std::optional<std::wstring> ScriptedDevice::ErrorText(int32_t code) {
+  if (code == kUnrecognized) return std::nullopt;
+  return L"error text " + std::to_wstring(code);
+}
+
+MediaReply ScriptedDevice::Answer(const std::wstring& command) {
+  const auto startsWith = [&](const std::wstring& prefix) { return command.rfind(prefix, 0) == 0; };
+  if (command == L"open cdaudio") {
+    cdOpen_ = true;
+    return {};
+  }
+  if (startsWith(L"open \"")) {
+    mp3Open_ = mp3Opens;
+    return {mp3Opens ? 0 : kFileNotFound, L""};
+  }
+  if (command.find(L" cdaudio") != std::wstring::npos) {
+    if (!cdOpen_) return {kNotOpen, L""};
+    if (!disc) return {kNotReady, L""};
+    if (command == L"status cdaudio current track") return {0, std::to_wstring(track)};
+    if (command == L"status cdaudio number of tracks") return {0, std::to_wstring(trackCount)};
+    if (command == L"status cdaudio mode") return {0, cdMode};
+    const std::wstring positionQuery = L"status cdaudio position track ";
+    if (startsWith(positionQuery)) {
+      const int n = std::stoi(command.substr(positionQuery.size()));
+      if (n < 1 || n > trackCount) return {kOutOfRange, L""};
+      return {0, (n < 10 ? L"0" : L"") + std::to_wstring(n) + L":00:00:00"};
+    }
+    if (startsWith(L"play cdaudio from Error")) return {kOutOfRange, L""};
+    return {};
+  }
+  if (command.find(L" MP3Play") != std::wstring::npos) {
+    if (!mp3Open_) return {kNotOpen, L""};
+    if (command == L"status MP3Play mode") return {0, mp3Mode};
+    return {};
+  }
+  return {kUnrecognized, L""};
+}
+
+}  // namespace Zelvane_BGM

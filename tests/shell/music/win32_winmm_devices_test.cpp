@@ -1,0 +1,47 @@
+#include "win32_winmm_devices.h"
+
+#include <gtest/gtest.h>
+
+#include "zelvane_bgm.h"
+
+namespace Zelvane_BGM {
+namespace {
+
+class WinmmMusicTest : public ::testing::Test {
+ protected:
+  void SetUp() override { BindMusicDevices(commands, sound); }
+  WinmmMediaCommands commands;
+  WinmmSound sound;
+};
+
+TEST_F(WinmmMusicTest, FailedCommandHasACodeAnErrorTextAndNoReply) {
+  const MediaReply reply = commands.Send(L"status MP3Play mode", kMp3ModeSize);
+  EXPECT_NE(reply.code, 0);
+  EXPECT_EQ(reply.text, L"");
+  std::wstring text;
+  EXPECT_EQ(MCI_Send(L"frobnicate cdaudio", text), commands.Send(L"frobnicate cdaudio", 0).code);
+  EXPECT_FALSE(text.empty());
+}
+
+TEST_F(WinmmMusicTest, Mp3ThatCannotBeOpenedNeverPlays) {
+  MP3_Open(L"C:\\no such folder\\ゼルヴェイン.mp3");
+  EXPECT_EQ(MP3_IsPlaying(), kFalse);
+  MP3_Check();
+  EXPECT_EQ(MP3_IsPlaying(), kFalse);
+  MP3_Close();
+}
+
+TEST_F(WinmmMusicTest, MachineWithoutDiscStopsCdPolling) {
+  CD_Open();
+  CD_Check(0);
+  EXPECT_EQ(CdAlive, kFalse);
+  CD_Close();
+}
+
+TEST_F(WinmmMusicTest, MissingWavFileIsAbsorbed) {
+  WAV_Play(L"C:\\no such folder\\ゼルヴェイン.wav");
+  WAV_Stop();
+}
+
+}  // namespace
+}  // namespace Zelvane_BGM
