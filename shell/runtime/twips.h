@@ -1,0 +1,42 @@
+// Layout units. Forms and controls are placed in twips, 15 to the pixel; a
+// drawing surface measures either in twips or in pixels.
+#pragma once
+
+#include <cmath>
+
+namespace zelvane::rt {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ScaleMode { kTwips, kPixels };
+
+// The nearest whole pixel; halves round away from zero.
+inline int TwipsToPixels(double twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+constexpr int PixelsToTwips(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
+
+// A value in the given unit, as pixels and back.
+inline int ToPixels(double value, ScaleMode mode) {
+  return mode == ScaleMode::kPixels ? static_cast<int>(std::lround(value)) : TwipsToPixels(value);
+}
+constexpr double FromPixels(int pixels, ScaleMode mode) {
+  return mode == ScaleMode::kPixels ? pixels : static_cast<double>(PixelsToTwips(pixels));
+}
+
+// Position and size of a control inside its container, in twips.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+constexpr Bounds PixelBounds(int left, int top, int width, int height) {
+  return {PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width), PixelsToTwips(height)};
+}
+
+}  // namespace zelvane::rt
