@@ -1,0 +1,29 @@
+// The settings file of the saver shell: where it lives, its one section and
+// its keys. The key names are stored as their code page 932 bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zelvane {
+
+// Appended to the program folder.
+inline constexpr wchar_t kSettingsFileName[] = L"ゼルヴェイン.ini";
+
+inline constexpr wchar_t kSettingsSection[] = L"Section";
+inline constexpr wchar_t kBgmKindKey[] = L"BGM区分";
+inline constexpr wchar_t kBgmRepeatKey[] = L"BGMﾘﾋﾟｰﾄ";
+inline constexpr wchar_t kBgmFileKey[] = L"BGMﾌｧｲﾙ";
+
+// Values of the kind of background music.
+inline constexpr std::int16_t kBgmNone = 0;
+inline constexpr std::int16_t kBgmAudioCd = 1;
+inline constexpr std::int16_t kBgmMusicFile = 2;  // an MP3 or WAV file
+
+// A value reads back as at most this many bytes of code page 932 text.
+inline constexpr std::size_t kMaxValueBytes = 255;
+
+// Section and key names are cut to this many characters.
+inline constexpr std::size_t kMaxNameChars = 128;
+
+}  // namespace zelvane
