@@ -1,5 +1,6 @@
 #include "music_session.h"
 
+#include "settings_names.h"
 #include "zelvane_bgm.h"
 
 namespace Zelvane_BGM {
@@ -34,12 +35,12 @@ MusicFileType MusicFileTypeOf(const std::wstring& file) {
 }
 
 void StartMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
-  if (settings.kind == kBgmCd) {
+  if (settings.kind == zelvane::kBgmAudioCd) {
     // Playback itself begins with the first CD check.
     RunStep([] { CD_Open(); });
     RunStep([&] { timers.cd.SetEnabled(true); });
   }
-  if (settings.kind == kBgmFile) {
+  if (settings.kind == zelvane::kBgmMusicFile) {
     const MusicFileType type = FileTypeOf(settings);
     // A WAV file loops by itself; only an MP3 needs restarting.
     if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
@@ -56,7 +57,7 @@ void OnMp3Timer() noexcept {
 
 void OnCdTimer(const MusicSettings& settings, PollingTimer& cdTimer) noexcept {
   RunStep([&] { CD_Check(settings.repeat); });
-  RunStep([&] { cdTimer.SetEnabled(CdAlive != kFalse); });
+  RunStep([&] { cdTimer.SetEnabled(zelvane::rt::IsSet(CdAlive)); });
 }
 
 void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
@@ -67,7 +68,7 @@ void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcep
     RunStep([&] { timers.cd.SetEnabled(false); });
     RunStep([] { CD_Close(); });
   }
-  if (settings.kind == kBgmFile) {
+  if (settings.kind == zelvane::kBgmMusicFile) {
     const MusicFileType type = FileTypeOf(settings);
     if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
     if (type == MusicFileType::kMp3) {

@@ -3,26 +3,17 @@
 // each kind of music.
 #pragma once
 
-#include <cstdint>
 #include <string>
+
+#include "settings_values.h"
 
 namespace Zelvane_BGM {
 
-// Values of the music kind setting.
-constexpr int16_t kBgmNone = 0;
-constexpr int16_t kBgmCd = 1;
-constexpr int16_t kBgmFile = 2;
+using zelvane::MusicSettings;
 
 // Polling intervals of the host's MP3 and CD timers.
 constexpr int kMp3CheckIntervalMs = 1000;
 constexpr int kCdCheckIntervalMs = 200;
-
-// The music settings the host and the music routines read.
-struct MusicSettings {
-  int16_t kind = kBgmNone;  // BgmKind
-  int16_t repeat = 0;       // BgmRepeat
-  std::wstring file;        // BgmFile
-};
 
 // A music file is told by its last three characters, in any case; any other
 // ending plays nothing.

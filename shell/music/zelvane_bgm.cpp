@@ -2,7 +2,11 @@
 
 namespace Zelvane_BGM {
 
-int16_t CdAlive = kFalse;
+using zelvane::rt::Flag;
+using zelvane::rt::kFalse;
+using zelvane::rt::kTrue;
+
+Flag CdAlive = kFalse;
 std::wstring McText;
 
 namespace {
@@ -143,7 +147,7 @@ void MP3_Open(const std::wstring& bgmFile) {
   if (open.code == 0) SendIgnoringReply(L"play MP3Play");
 }
 
-int16_t MP3_IsPlaying() {
+Flag MP3_IsPlaying() {
   return ModeWord(L"status MP3Play mode", kMp3ModeSize) == kModePlaying ? kTrue : kFalse;
 }
 

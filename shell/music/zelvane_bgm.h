@@ -8,12 +8,9 @@
 #include <string>
 
 #include "media_devices.h"
+#include "runtime/flags.h"
 
 namespace Zelvane_BGM {
-
-// Shell flags are 16-bit: True = -1, False = 0.
-constexpr int16_t kTrue = -1;
-constexpr int16_t kFalse = 0;
 
 // Result of MCI_Send for an empty command (nothing is sent).
 constexpr int32_t kEmptyCommand = -1;
@@ -24,7 +21,7 @@ constexpr std::size_t kCdModeSize = 255;
 constexpr std::size_t kMp3ModeSize = 30;
 
 // Set True at the start of every CD_Check, False when the CD can't be polled.
-extern int16_t CdAlive;
+extern zelvane::rt::Flag CdAlive;
 // Reply or error text of the latest command sent by MCI_Status or MCI_Play.
 extern std::wstring McText;
 
@@ -47,7 +44,7 @@ void CD_Check(int16_t bgmRepeat);
 void CD_Close();
 
 void MP3_Open(const std::wstring& bgmFile);
-int16_t MP3_IsPlaying();
+zelvane::rt::Flag MP3_IsPlaying();
 // Restarts the MP3 from its beginning once it has ended.
 void MP3_Check();
 void MP3_Close();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "scripted_device.h"
+#include "settings_names.h"
 #include "zelvane_bgm.h"
 
 namespace Zelvane_BGM {
@@ -11,6 +12,13 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+
+MusicSettings Music(std::int16_t kind, std::wstring file) {
+  MusicSettings settings;
+  settings.kind = kind;
+  settings.file = std::move(file);
+  return settings;
+}
 
 // A timer that writes its switching into the device's call record.
 class RecordedTimer : public PollingTimer {
@@ -47,7 +55,7 @@ class MusicSessionTest : public ::testing::Test {
 
 TEST_F(MusicSessionTest, CdIsOpenedPolledAndClosed) {
   device.cdMode = L"stopped";
-  Run({kBgmCd, 0, L""});
+  Run(Music(zelvane::kBgmAudioCd, L""));
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"status cdaudio number of tracks",
@@ -57,7 +65,7 @@ TEST_F(MusicSessionTest, CdIsOpenedPolledAndClosed) {
 
 TEST_F(MusicSessionTest, CdWithoutDiscStopsPollingAndIsNotClosed) {
   device.disc = false;
-  Run({kBgmCd, 0, L""});
+  Run(Music(zelvane::kBgmAudioCd, L""));
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"cd timer off"));
@@ -66,7 +74,7 @@ TEST_F(MusicSessionTest, CdWithoutDiscStopsPollingAndIsNotClosed) {
 TEST_F(MusicSessionTest, Mp3IsOpenedCheckedAndClosedWhateverItsCase) {
   for (const wchar_t* file : {L"C:\\a.Mp3", L"C:\\amp3"}) {
     device.calls.clear();
-    Run({kBgmFile, 0, file});
+    Run(Music(zelvane::kBgmMusicFile, file));
     EXPECT_THAT(device.calls,
                 ElementsAre(L"open \"" + std::wstring(file) + L"\" type MPEGVideo Alias MP3Play",
                             L"play MP3Play", L"mp3 timer on", L"status MP3Play mode",
@@ -75,14 +83,14 @@ TEST_F(MusicSessionTest, Mp3IsOpenedCheckedAndClosedWhateverItsCase) {
 }
 
 TEST_F(MusicSessionTest, WavLoopsWithoutATimerUntilTheEnd) {
-  Run({kBgmFile, 0, L"C:\\a.wav"});
+  Run(Music(zelvane::kBgmMusicFile, L"C:\\a.wav"));
   EXPECT_THAT(device.calls, ElementsAre(L"PlaySound C:\\a.wav", L"PlaySound stop"));
 }
 
 TEST_F(MusicSessionTest, OtherFilesAndOtherKindsPlayNothing) {
-  Run({kBgmFile, 0, L"C:\\a.mid"});
-  Run({kBgmNone, 3, L"C:\\a.mp3"});
-  Run({3, 0, L"C:\\a.wav"});
+  Run(Music(zelvane::kBgmMusicFile, L"C:\\a.mid"));
+  Run(Music(zelvane::kBgmNone, L"C:\\a.mp3"));
+  Run(Music(3, L"C:\\a.wav"));
   EXPECT_THAT(device.calls, IsEmpty());
 }
 

@@ -7,6 +7,8 @@
 namespace Zelvane_BGM {
 namespace {
 
+using zelvane::rt::kFalse;
+
 class WinmmMusicTest : public ::testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(commands, sound); }

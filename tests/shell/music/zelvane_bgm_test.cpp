@@ -9,6 +9,8 @@ namespace Zelvane_BGM {
 namespace {
 
 using ::testing::ElementsAre;
+using zelvane::rt::kFalse;
+using zelvane::rt::kTrue;
 
 const std::wstring kCurrentTrack = L"status cdaudio current track";
 const std::wstring kTrackCount = L"status cdaudio number of tracks";
