@@ -90,6 +90,13 @@ FileContents ReadWholeFile(const std::wstring& path) {
 }
 
 bool ReplaceWholeFile(const std::wstring& path, std::string_view content) {
+  // A read-only file keeps its content, as it would if written in place. The
+  // rename below would not always refuse it: under Wine running as root it
+  // replaces a read-only file.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
   const std::wstring temporary = TemporaryPathBeside(path);
   if (WriteNewFile(temporary, content) &&
       MoveFileExW(temporary.c_str(), path.c_str(),
