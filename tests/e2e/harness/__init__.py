@@ -1,0 +1,76 @@
+"""End-to-end test harness: the product's programs run under Wine on a virtual display.
+
+Environment (set by ctest, see tests/e2e/CMakeLists.txt): ZELVANE_LOCALE (ja or
+en), ZELVANE_WINE_STATE (state folder of tools/wine-env.sh; the session must be
+started), ZELVANE_PROBE (the probe program), ZELVANE_DIST (the shipped
+programs), ZELVANE_SCRATCH (folder for the tests' files).
+
+Write tests as subclasses of WineTestCase (a unittest.TestCase):
+
+    class SaverTest(WineTestCase):
+        def test_key_ends_the_saver(self):
+            saver = self.start_product("ゼルヴェイン.scr", "/s")
+            [window] = self.probe.wait_for(title="Zelvane_VC", timeout=10)
+            self.x.key("space", title="Zelvane_VC")
+            self.assertEqual(self.wait_for_exit(saver), 0)
+
+WineTestCase gives, per test:
+  self.scratch                    a fresh folder for the test's files
+  self.start_product(file, *args) start dist/<file> under wine -> ProgramProcess
+  self.start_program(path, *args) start any Windows program -> ProgramProcess
+  self.wait_for_exit(process, timeout)   exit status, or the test fails
+  self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
+  self.show_message_box(text, title, icon=False, buttons='ok'|'okcancel'|'yesno')
+  self.screenshot(name)          -> Screenshot of the whole display
+  self.wait_until(condition, timeout, interval, message)
+  self.probe                      Probe (below)      self.x   XInput (below)
+  self.session                    WineSession: locale, display, prefix, env
+After each test: any started program still running, any process of the product
+("ゼルヴェイン.scr"/".dll" in this Wine prefix) and any product window left
+("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window") is ended and
+fails the test. Helpers (test windows, message boxes) are simply ended.
+
+ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
+(raises subprocess.TimeoutExpired), kill() (its whole process group),
+stdout_text(), stderr_text().
+
+Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd):
+  find(title, cls, parent) -> [Window]         list_windows(parent) -> [Window]
+  wait_for(title, cls, parent, timeout) -> [Window] ([] on timeout)
+  wait_gone(title, cls, parent, timeout) -> bool
+  post(hwnd, msg, wparam, lparam) -> bool      msg: number or 'WM_CLOSE' etc.
+  send(hwnd, msg, wparam, lparam, timeout) -> result or None
+  cursor() / set_cursor(x, y) -> {'x', 'y', 'showing'}
+  open_test_window(...) -> TestWindow(hwnd, window, process, events())
+  destroy(hwnd) -> bool                        (a probe test window)
+  read_message_box(title, pid, timeout) -> MessageBox or None
+  press_button(label, title, pid, timeout) -> bool
+  run(*args) -> ProbeResult(status, records, stdout, stderr)
+Window: hwnd, title, cls, left, top, right, bottom, width, height,
+  client_width, client_height, style, exstyle, visible, topmost, pid and tid
+  (Windows ids), parent, owner.
+MessageBox: hwnd, caption, text, has_icon, pid, buttons (labels, left to right).
+
+XInput (xdotool; there is no window manager, so keys need focus first):
+  focus(title), key(keysym, title=None), move_mouse(x, y), move_mouse_by(dx, dy),
+  click(button=1), mouse_location(), x_windows(title)
+
+Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
+  (pixels, black, coloured, black_fraction, coloured_fraction, mean_brightness),
+  difference(other) -> fraction of pixels that changed.
+
+polling: wait_until(condition, timeout, interval, message), holds_for(condition, duration).
+"""
+
+from .case import PRODUCT_WINDOW_TITLES, WineTestCase
+from .polling import holds_for, wait_until
+from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window, parse_records
+from .screen import ColourStats, Screenshot
+from .session import PRODUCT_FILES, ProgramProcess, WineSession
+from .xinput import XInput
+
+__all__ = [
+    "ColourStats", "MessageBox", "PRODUCT_FILES", "PRODUCT_WINDOW_TITLES", "Probe",
+    "ProbeResult", "ProgramProcess", "Screenshot", "TestWindow", "Window", "WineSession",
+    "WineTestCase", "XInput", "holds_for", "parse_records", "wait_until",
+]

@@ -1,0 +1,116 @@
+"""The base class of the end-to-end tests."""
+
+import os
+import re
+import shutil
+import unittest
+from pathlib import Path
+
+from .polling import wait_until
+from .probe import Probe
+from .screen import Screenshot
+from .session import REPO_ROOT, WineSession, end_process
+from .xinput import XInput
+
+# Titles of every top-level window the product may open; none may outlive a test.
+PRODUCT_WINDOW_TITLES = ("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window")
+
+
+class WineTestCase(unittest.TestCase):
+    """A test that runs programs of the product in the locale's Wine session.
+
+    Each test gets a scratch folder, a probe and X input. After each test no
+    program it started may still run, and no process or window of the product
+    may be left; whatever is left is ended and the test fails.
+    """
+
+    session = None
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        if WineTestCase.session is None:
+            WineTestCase.session = WineSession()
+        cls.dist = Path(os.environ.get("ZELVANE_DIST", REPO_ROOT / "dist"))
+        cls.scratch_root = Path(os.environ.get("ZELVANE_SCRATCH",
+                                               REPO_ROOT / "build" / "e2e"))
+
+    def setUp(self):
+        super().setUp()
+        name = re.sub(r"[^\w.-]", "_", self.id())
+        self.scratch = self.scratch_root / self.session.locale / name
+        shutil.rmtree(self.scratch, ignore_errors=True)
+        self.scratch.mkdir(parents=True)
+        self.probe = Probe(self.session, self.scratch / "probe")
+        self.x = XInput(self.session)
+        self._started = []
+        self._helpers = []
+        self.addCleanup(self._end_helpers)
+        self.addCleanup(self._check_nothing_left)
+
+    # Starting programs -----------------------------------------------------
+
+    def product_path(self, file_name):
+        path = self.dist / file_name
+        if not path.is_file():
+            self.fail(f"{path} does not exist: build the product first")
+        return path
+
+    def start_product(self, file_name, *args):
+        """Starts a shipped program from the dist folder; returns its ProgramProcess."""
+        return self.start_program(self.product_path(file_name), *args)
+
+    def start_program(self, path, *args):
+        process = self.session.start(path, *args, output_dir=self.scratch)
+        self._started.append(process)
+        return process
+
+    def open_test_window(self, width, height, **options):
+        """A probe test window (see Probe.open_test_window), ended after the test."""
+        window = self.probe.open_test_window(width, height, **options)
+        self._helpers.append(window.process)
+        return window
+
+    def show_message_box(self, text, title, **options):
+        process = self.probe.show_message_box(text, title, **options)
+        self._helpers.append(process)
+        return process
+
+    def wait_for_exit(self, process, timeout=15.0):
+        """The exit status of process; fails the test if it still runs after timeout."""
+        try:
+            return process.wait(timeout=timeout)
+        except Exception:
+            self.fail(f"{process.name} still runs {timeout} s later")
+
+    # Looking at the screen -------------------------------------------------
+
+    def screenshot(self, name):
+        return Screenshot.take(self.session, self.scratch / f"{name}.png")
+
+    def wait_until(self, condition, timeout=10.0, interval=0.1, message="condition"):
+        return wait_until(condition, timeout, interval, message)
+
+    # After each test ---------------------------------------------------------
+
+    def _end_helpers(self):
+        for process in self._helpers:
+            process.kill()
+
+    def _check_nothing_left(self):
+        left = []
+        running = [p for p in self._started if p.is_running()]
+        left += [f"{p.name} (pid {p.pid}) still runs" for p in running]
+        strays = self.session.product_processes()
+        left += [f"process {pid} {command} still runs" for pid, command in strays]
+        for title in PRODUCT_WINDOW_TITLES:
+            windows = self.probe.find(title=title)
+            left += [f"a window titled '{title}' (pid {w.pid}) is left" for w in windows]
+        for process in running:
+            process.kill()
+        for pid, _ in strays:
+            end_process(pid)
+        if left:
+            for title in PRODUCT_WINDOW_TITLES:
+                self.probe.wait_gone(title=title, timeout=5)
+            self.fail("left behind by the test: " + "; ".join(left))

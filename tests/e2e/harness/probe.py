@@ -1,0 +1,255 @@
+"""The probe program (tests/probe) run through the Wine session, and its output."""
+
+import os
+import subprocess
+from dataclasses import dataclass, field
+from pathlib import Path
+
+from .polling import wait_until
+
+_UNESCAPES = {"\\": "\\", "n": "\n", "r": "\r", "t": "\t"}
+
+
+def unescape(value):
+    out, chars = [], iter(value)
+    for c in chars:
+        if c == "\\":
+            nxt = next(chars, "")
+            out.append(_UNESCAPES.get(nxt, "\\" + nxt))
+        else:
+            out.append(c)
+    return "".join(out)
+
+
+def parse_records(text):
+    """The probe's key=value lines as a list of dicts, one per record.
+
+    Records are separated by empty lines; a key repeated within a record
+    (event lines of a test window) keeps its last value.
+    """
+    records, current = [], {}
+    for line in text.splitlines():
+        if not line:
+            if current:
+                records.append(current)
+            current = {}
+            continue
+        key, _, value = line.partition("=")
+        current[key] = unescape(value)
+    if current:
+        records.append(current)
+    return records
+
+
+@dataclass(frozen=True)
+class Window:
+    """A window as the probe described it."""
+    hwnd: int
+    title: str
+    cls: str
+    left: int
+    top: int
+    right: int
+    bottom: int
+    client_width: int
+    client_height: int
+    style: int
+    exstyle: int
+    visible: bool
+    topmost: bool
+    pid: int          # Windows process id (not the Unix one)
+    tid: int
+    parent: int       # 0 for a top-level window
+    owner: int
+
+    @property
+    def width(self):
+        return self.right - self.left
+
+    @property
+    def height(self):
+        return self.bottom - self.top
+
+    @classmethod
+    def from_record(cls, r):
+        return cls(hwnd=int(r["hwnd"]), title=r["title"], cls=r["class"],
+                   left=int(r["left"]), top=int(r["top"]), right=int(r["right"]),
+                   bottom=int(r["bottom"]), client_width=int(r["client_width"]),
+                   client_height=int(r["client_height"]), style=int(r["style"], 16),
+                   exstyle=int(r["exstyle"], 16), visible=r["visible"] == "1",
+                   topmost=r["topmost"] == "1", pid=int(r["pid"]), tid=int(r["tid"]),
+                   parent=int(r["parent"]), owner=int(r["owner"]))
+
+
+@dataclass(frozen=True)
+class MessageBox:
+    """A message box (#32770 dialog) as the probe read it."""
+    hwnd: int
+    caption: str
+    text: str
+    has_icon: bool
+    pid: int
+    buttons: list = field(default_factory=list)  # labels, left to right
+
+    @classmethod
+    def from_record(cls, r):
+        count = int(r["button_count"])
+        return cls(hwnd=int(r["hwnd"]), caption=r["caption"], text=r["text"],
+                   has_icon=r["icon"] == "1", pid=int(r["pid"]),
+                   buttons=[r[f"button{i}"] for i in range(1, count + 1)])
+
+
+@dataclass
+class ProbeResult:
+    status: int
+    records: list
+    stdout: str
+    stderr: str
+
+
+class TestWindow:
+    """A plain window kept alive by a probe process (see Probe.open_test_window)."""
+
+    def __init__(self, process, window):
+        self.process = process
+        self.window = window
+        self.hwnd = window.hwnd
+
+    def events(self):
+        """What happened to the window so far: 'close', 'destroy' in order."""
+        return [line.split("=", 1)[1] for line in self.process.stdout_text().splitlines()
+                if line.startswith("event=")]
+
+
+def _window_filter(title, cls, parent):
+    args = []
+    if title is not None:
+        args += ["--title", title]
+    if cls is not None:
+        args += ["--class", cls]
+    if parent is not None:
+        args += ["--parent", str(parent)]
+    return args
+
+
+class Probe:
+    """Runs the probe program in a Wine session.
+
+    Windows are matched exactly by title and/or class; handles are numbers.
+    """
+
+    def __init__(self, session, output_dir, executable=None):
+        self.session = session
+        self.output_dir = Path(output_dir)
+        self.executable = executable or os.environ["ZELVANE_PROBE"]
+
+    def run(self, *args, timeout=60.0):
+        status, out, err = self.session.run(self.executable, *args, output_dir=self.output_dir,
+                                            name="probe", timeout=timeout)
+        if status not in (0, 1):
+            # 2 is a usage error; anything else a crash of the probe or of Wine.
+            raise RuntimeError(f"probe {' '.join(map(str, args))} ended with {status}: {err}")
+        return ProbeResult(status, parse_records(out), out, err)
+
+    def find(self, title=None, cls=None, parent=None):
+        """Every window matching; top-level ones unless parent (a handle) is given."""
+        result = self.run("find", *_window_filter(title, cls, parent))
+        return [Window.from_record(r) for r in result.records]
+
+    def list_windows(self, parent=None):
+        result = self.run("list", *_window_filter(None, None, parent))
+        return [Window.from_record(r) for r in result.records]
+
+    def wait_for(self, title=None, cls=None, parent=None, timeout=10.0):
+        """The matching windows once at least one exists; [] after timeout seconds."""
+        result = self.run("wait", *_window_filter(title, cls, parent),
+                          "--timeout", str(int(timeout * 1000)), timeout=timeout + 60)
+        return [Window.from_record(r) for r in result.records] if result.status == 0 else []
+
+    def wait_gone(self, title=None, cls=None, parent=None, timeout=10.0):
+        """True once no matching window exists; False if one is left after timeout."""
+        result = self.run("wait", *_window_filter(title, cls, parent), "--gone",
+                          "--timeout", str(int(timeout * 1000)), timeout=timeout + 60)
+        return result.status == 0
+
+    def post(self, hwnd, message, wparam=0, lparam=0):
+        """PostMessage; message is a number or a name such as 'WM_CLOSE'."""
+        return self.run("post", str(hwnd), str(message), str(wparam), str(lparam)).status == 0
+
+    def send(self, hwnd, message, wparam=0, lparam=0, timeout=5.0):
+        """SendMessage with a time limit; the result, or None if it failed."""
+        result = self.run("send", str(hwnd), str(message), str(wparam), str(lparam),
+                          "--timeout", str(int(timeout * 1000)))
+        return int(result.records[0]["result"]) if result.status == 0 else None
+
+    def cursor(self):
+        """{'x', 'y', 'showing'} of the Windows cursor."""
+        return {k: int(v) for k, v in self.run("cursor").records[0].items()}
+
+    def set_cursor(self, x, y):
+        """SetCursorPos; returns the cursor as cursor() does."""
+        result = self.run("cursor", str(x), str(y))
+        if result.status != 0:
+            raise RuntimeError(f"probe cursor failed: {result.stderr}")
+        return {k: int(v) for k, v in result.records[0].items()}
+
+    def open_test_window(self, width, height, x=0, y=0, title=None, color=None, timeout=30.0):
+        """Starts a probe process that shows a plain window; returns a TestWindow.
+
+        The window lives until destroy() or until its process is killed (the
+        test case does that at the end of the test).
+        """
+        args = ["window", "--width", str(width), "--height", str(height),
+                "--x", str(x), "--y", str(y)]
+        if title is not None:
+            args += ["--title", title]
+        if color is not None:
+            args += ["--color", color]
+        process = self.session.start(self.executable, *args, output_dir=self.output_dir,
+                                     name="probe-window")
+
+        def described():
+            records = parse_records(process.stdout_text())
+            if records and "hwnd" in records[0] and "owner" in records[0]:
+                return records[0]
+            if not process.is_running():
+                raise RuntimeError(f"the probe window ended: {process.stderr_text()}")
+            return None
+
+        try:
+            record = wait_until(described, timeout, message="probe test window")
+        except Exception:
+            process.kill()
+            raise
+        return TestWindow(process, Window.from_record(record))
+
+    def destroy(self, hwnd):
+        """Destroys a test window of the probe (by its own thread, as Windows requires)."""
+        return self.run("destroy", str(hwnd)).status == 0
+
+    def read_message_box(self, title=None, pid=None, timeout=10.0):
+        """The first visible message box (with that caption / of that Windows pid), or None."""
+        args = ["msgbox", "--timeout", str(int(timeout * 1000))]
+        if title is not None:
+            args += ["--title", title]
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        result = self.run(*args, timeout=timeout + 60)
+        return MessageBox.from_record(result.records[0]) if result.status == 0 else None
+
+    def press_button(self, label, title=None, pid=None, timeout=10.0):
+        """Clicks the message box button with that label (as read_message_box gives it)."""
+        args = ["press", "--button", label, "--timeout", str(int(timeout * 1000))]
+        if title is not None:
+            args += ["--title", title]
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        return self.run(*args, timeout=timeout + 60).status == 0
+
+    def show_message_box(self, text, title, icon=False, buttons="ok"):
+        """Starts a probe process showing a message box; returns its ProgramProcess."""
+        args = ["show-msgbox", "--text", text, "--title", title, "--buttons", buttons]
+        if icon:
+            args.append("--icon")
+        return self.session.start(self.executable, *args, output_dir=self.output_dir,
+                                  name="probe-msgbox")

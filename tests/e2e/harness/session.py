@@ -1,0 +1,164 @@
+"""The Wine session of one locale, and the Windows programs started in it."""
+
+import os
+import shlex
+import signal
+import subprocess
+import time
+from pathlib import Path
+
+REPO_ROOT = Path(__file__).resolve().parents[3]
+WINE_ENV_SCRIPT = REPO_ROOT / "tools" / "wine-env.sh"
+
+# The shipped programs; a process running one of them belongs to the product.
+PRODUCT_FILES = ("ゼルヴェイン.scr", "ゼルヴェイン.dll")
+
+
+class ProgramProcess:
+    """A Windows program running under Wine in a process group of its own.
+
+    Its standard output and error go to files (Wine's helper processes would
+    keep a pipe open and stall the reader).
+    """
+
+    def __init__(self, popen, name, stdout_path, stderr_path):
+        self._popen = popen
+        self.name = name
+        self.stdout_path = stdout_path
+        self.stderr_path = stderr_path
+
+    @property
+    def pid(self):
+        return self._popen.pid
+
+    def poll(self):
+        """The exit status, or None while the program runs."""
+        return self._popen.poll()
+
+    def is_running(self):
+        return self._popen.poll() is None
+
+    def wait(self, timeout=10.0):
+        """The exit status; raises subprocess.TimeoutExpired if it runs on."""
+        return self._popen.wait(timeout=timeout)
+
+    def kill(self):
+        """Ends the program and everything it started in its process group."""
+        try:
+            os.killpg(self._popen.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        try:
+            self._popen.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            pass
+
+    def stdout_text(self):
+        return _read_text(self.stdout_path)
+
+    def stderr_text(self):
+        return _read_text(self.stderr_path)
+
+
+def _read_text(path):
+    try:
+        return Path(path).read_bytes().decode("utf-8", errors="replace")
+    except FileNotFoundError:
+        return ""
+
+
+class WineSession:
+    """The environment that tools/wine-env.sh prepared for one locale.
+
+    ZELVANE_WINE_STATE and ZELVANE_LOCALE select the session, as they do for
+    the script; the session must have been started (ctest's fixture does it).
+    """
+
+    def __init__(self, locale=None, state=None):
+        self.locale = locale or os.environ.get("ZELVANE_LOCALE", "ja")
+        self.state = state or os.environ.get("ZELVANE_WINE_STATE",
+                                              str(REPO_ROOT / "build" / "windows" / "wine"))
+        base = dict(os.environ, ZELVANE_LOCALE=self.locale, ZELVANE_WINE_STATE=self.state)
+        listing = subprocess.run([str(WINE_ENV_SCRIPT), "env"], env=base, check=True,
+                                 stdin=subprocess.DEVNULL, capture_output=True, text=True)
+        self.env = dict(base)
+        for word in shlex.split(listing.stdout):
+            if "=" in word and word != "export":
+                key, value = word.split("=", 1)
+                self.env[key] = value
+        self.display = self.env.get("DISPLAY", "")
+        self.prefix = self.env["WINEPREFIX"]
+        if not self.display:
+            raise RuntimeError(f"the Wine session '{self.locale}' under {self.state} "
+                               "is not started (tools/wine-env.sh start)")
+
+    def start(self, program, *args, output_dir, name=None):
+        """Starts program (a path) with args; returns its ProgramProcess."""
+        name = name or Path(program).name
+        output_dir = Path(output_dir)
+        output_dir.mkdir(parents=True, exist_ok=True)
+        stem = _unique_stem(output_dir, name)
+        stdout_path = output_dir / f"{stem}.stdout"
+        stderr_path = output_dir / f"{stem}.stderr"
+        with open(stdout_path, "wb") as out, open(stderr_path, "wb") as err:
+            popen = subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env,
+                                     stdin=subprocess.DEVNULL, stdout=out, stderr=err,
+                                     start_new_session=True)
+        return ProgramProcess(popen, name, stdout_path, stderr_path)
+
+    def run(self, program, *args, output_dir, name=None, timeout=60.0):
+        """Runs a short program to its end; returns (exit status, stdout, stderr).
+
+        A program still running after timeout seconds is killed and
+        subprocess.TimeoutExpired raised.
+        """
+        process = self.start(program, *args, output_dir=output_dir, name=name)
+        try:
+            status = process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            raise
+        return status, process.stdout_text(), process.stderr_text()
+
+    def product_processes(self):
+        """(pid, command) of every running process of the product in this session."""
+        found = []
+        for entry in Path("/proc").iterdir():
+            if not entry.name.isdigit():
+                continue
+            try:
+                argv0 = (entry / "cmdline").read_bytes().split(b"\0")[0].decode("utf-8", "replace")
+                if not _is_product_file(argv0):
+                    continue
+                environ = (entry / "environ").read_bytes().split(b"\0")
+                state = (entry / "stat").read_text().rsplit(")", 1)[1].split()[0]
+            except OSError:
+                continue
+            if state != "Z" and f"WINEPREFIX={self.prefix}".encode() in environ:
+                found.append((int(entry.name), argv0))
+        return found
+
+
+def _is_product_file(argv0):
+    base = argv0.replace("\\", "/").rsplit("/", 1)[-1].lower()
+    return base in PRODUCT_FILES
+
+
+def _unique_stem(folder, name):
+    stem = name.replace("/", "_").replace("\\", "_")
+    candidate, n = stem, 1
+    while (folder / f"{candidate}.stdout").exists():
+        n += 1
+        candidate = f"{stem}.{n}"
+    return candidate
+
+
+def end_process(pid):
+    """Kills one process by pid (used for strays the test did not start itself)."""
+    try:
+        os.kill(pid, signal.SIGKILL)
+    except ProcessLookupError:
+        return
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline and Path(f"/proc/{pid}").exists():
+        time.sleep(0.05)

@@ -1,0 +1,62 @@
+// zelvane_probe: looks at and drives the windows of a (Wine) desktop for the
+// end-to-end tests. Arguments are read as wide text and output is UTF-8, so
+// Japanese titles pass unchanged whatever the system's code page.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "probe_commands.h"
+#include "win32_output.h"
+
+namespace {
+
+constexpr wchar_t kUsage[] =
+    L"usage: zelvane_probe COMMAND ...\n"
+    L"  find [--title T] [--class C] [--parent HWND]   matching windows (exit 1 if none)\n"
+    L"  list [--parent HWND]                           every top-level (or child) window\n"
+    L"  wait [--title T] [--class C] [--parent HWND] [--gone] [--timeout MS]\n"
+    L"  post HWND MESSAGE [WPARAM [LPARAM]]            MESSAGE: a number or WM_CLOSE etc.\n"
+    L"  send HWND MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
+    L"  cursor [X Y]                                   move the cursor, print its position\n"
+    L"  window [--width W] [--height H] [--x X] [--y Y] [--title T] [--color RRGGBB]\n"
+    L"                                                 a test window, alive until destroyed\n"
+    L"  destroy HWND                                   destroy a test window of the probe\n"
+    L"  msgbox [--title T] [--pid PID] [--timeout MS]  read a message box\n"
+    L"  press --button LABEL [--title T] [--pid PID] [--timeout MS]\n"
+    L"  show-msgbox [--title T] [--text X] [--icon] [--buttons ok|okcancel|yesno]\n";
+
+struct Command {
+  const wchar_t* name;
+  int (*run)(const Arguments&);
+};
+
+constexpr Command kCommands[] = {
+    {L"find", FindCommand},
+    {L"list", ListCommand},
+    {L"wait", WaitCommand},
+    {L"post", PostCommand},
+    {L"send", SendCommand},
+    {L"cursor", CursorCommand},
+    {L"window", TestWindowCommand},
+    {L"destroy", DestroyCommand},
+    {L"msgbox", ReadMessageBoxCommand},
+    {L"press", PressButtonCommand},
+    {L"show-msgbox", ShowMessageBoxCommand},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  Arguments parsed = ParseArguments(args, {L"gone", L"icon"});
+  if (!parsed.error.empty()) {
+    PrintError(parsed.error);
+    return kBadArguments;
+  }
+  for (const Command& command : kCommands) {
+    if (parsed.command == command.name) return command.run(parsed);
+  }
+  PrintError(kUsage);
+  return kBadArguments;
+}

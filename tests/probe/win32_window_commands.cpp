@@ -1,0 +1,146 @@
+// Commands that look windows up, wait for them, send them messages and move the cursor.
+#include <windows.h>
+
+#include "message_names.h"
+#include "probe_commands.h"
+#include "win32_output.h"
+#include "win32_window_query.h"
+
+namespace {
+
+constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD kDefaultSendTimeoutMs = 5000;
+constexpr DWORD kPollIntervalMs = 50;
+
+std::optional<DWORD> ReadMilliseconds(const Arguments& args, const wchar_t* name, DWORD fallback) {
+  auto text = args.Option(name);
+  if (!text) return fallback;
+  auto number = ParseNumber(*text);
+  if (!number || *number > 0x7FFFFFFF) return std::nullopt;
+  return static_cast<DWORD>(*number);
+}
+
+int PrintAll(const std::vector<HWND>& windows) {
+  for (HWND window : windows) PrintWindowRecord(window);
+  return windows.empty() ? kNotDone : kDone;
+}
+
+struct MessageArguments {
+  HWND window;
+  UINT message;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+
+// HWND MESSAGE [WPARAM [LPARAM]] from the positional arguments.
+std::optional<MessageArguments> ReadMessageArguments(const Arguments& args) {
+  const auto& p = args.positional;
+  if (p.size() < 2 || p.size() > 4) {
+    PrintError(L"expected: HWND MESSAGE [WPARAM [LPARAM]]");
+    return std::nullopt;
+  }
+  auto window = ParseWindowHandle(p[0]);
+  auto message = MessageNumber(p[1]);
+  auto wParam = p.size() > 2 ? ParseNumber(p[2]) : std::optional<std::uint64_t>(0);
+  auto lParam = p.size() > 3 ? ParseNumber(p[3]) : std::optional<std::uint64_t>(0);
+  if (!window || !message || !wParam || !lParam) {
+    PrintError(L"unreadable window handle, message or parameter");
+    return std::nullopt;
+  }
+  return MessageArguments{*window, *message, static_cast<WPARAM>(*wParam),
+                          static_cast<LPARAM>(*lParam)};
+}
+
+}  // namespace
+
+int FindCommand(const Arguments& args) {
+  WindowFilter filter;
+  if (!ReadWindowFilter(args, filter)) return kBadArguments;
+  if (!filter.title && !filter.className) {
+    PrintError(L"find needs --title and/or --class");
+    return kBadArguments;
+  }
+  return PrintAll(FindWindows(filter));
+}
+
+int ListCommand(const Arguments& args) {
+  WindowFilter filter;
+  if (!ReadWindowFilter(args, filter)) return kBadArguments;
+  PrintAll(FindWindows(filter));
+  return kDone;
+}
+
+int WaitCommand(const Arguments& args) {
+  WindowFilter filter;
+  if (!ReadWindowFilter(args, filter)) return kBadArguments;
+  auto timeout = ReadMilliseconds(args, L"timeout", kDefaultWaitMs);
+  if (!timeout || (!filter.title && !filter.className)) {
+    PrintError(L"wait needs --title and/or --class, and a number for --timeout");
+    return kBadArguments;
+  }
+  const bool untilGone = args.Has(L"gone");
+  const ULONGLONG deadline = GetTickCount64() + *timeout;
+  for (;;) {
+    auto windows = FindWindows(filter);
+    if (untilGone && windows.empty()) {
+      PrintNumber(L"gone", 1);
+      return kDone;
+    }
+    if (!untilGone && !windows.empty()) return PrintAll(windows);
+    if (GetTickCount64() >= deadline) {
+      PrintError(untilGone ? L"the window is still there" : L"no such window appeared");
+      return kNotDone;
+    }
+    Sleep(kPollIntervalMs);
+  }
+}
+
+int PostCommand(const Arguments& args) {
+  auto m = ReadMessageArguments(args);
+  if (!m) return kBadArguments;
+  if (!PostMessageW(m->window, m->message, m->wParam, m->lParam)) {
+    PrintError(L"PostMessageW failed");
+    PrintNumber(L"last_error", GetLastError());
+    return kNotDone;
+  }
+  PrintNumber(L"posted", 1);
+  return kDone;
+}
+
+int SendCommand(const Arguments& args) {
+  auto m = ReadMessageArguments(args);
+  auto timeout = ReadMilliseconds(args, L"timeout", kDefaultSendTimeoutMs);
+  if (!m || !timeout) return kBadArguments;
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(m->window, m->message, m->wParam, m->lParam, SMTO_ABORTIFHUNG, *timeout,
+                           &result)) {
+    PrintError(L"SendMessageTimeoutW failed or timed out");
+    PrintNumber(L"last_error", GetLastError());
+    return kNotDone;
+  }
+  PrintNumber(L"result", static_cast<std::int64_t>(result));
+  return kDone;
+}
+
+int CursorCommand(const Arguments& args) {
+  const auto& p = args.positional;
+  if (p.size() == 2) {
+    auto x = ParseNumber(p[0]);
+    auto y = ParseNumber(p[1]);
+    if (!x || !y) return kBadArguments;
+    if (!SetCursorPos(static_cast<int>(*x), static_cast<int>(*y))) {
+      PrintError(L"SetCursorPos failed");
+      return kNotDone;
+    }
+  } else if (!p.empty()) {
+    PrintError(L"expected: cursor [X Y]");
+    return kBadArguments;
+  }
+  CURSORINFO info{};
+  info.cbSize = sizeof(info);
+  GetCursorInfo(&info);
+  PrintNumber(L"x", info.ptScreenPos.x);
+  PrintNumber(L"y", info.ptScreenPos.y);
+  PrintNumber(L"showing", (info.flags & CURSOR_SHOWING) ? 1 : 0);
+  return kDone;
+}
