@@ -70,20 +70,24 @@ class Container {
   // sizing, timers, windowless mouse input and notices from native controls.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  // Events of the container itself.
+  // The client size changed (also while the window is being created).
   virtual void OnResized() {}
-  virtual void OnMouse(UINT message, const MouseEvent& event);
-
-  // Mouse events on the container's own area (not on a control).
-  MouseHandler ownMouseDown_;
-  MouseHandler ownMouseMove_;
-  MouseHandler ownMouseUp_;
-  std::function<void()> ownClick_;
+  // Mouse input on the container's own area, not on one of its controls.
+  enum class MouseAction { kDown, kMove, kUp, kClick };
+  virtual void OnMouse(MouseAction action, const MouseEvent& event) {
+    (void)action;
+    (void)event;
+  }
+  // The window has been destroyed, by the program or by the platform.
+  virtual void OnWindowGone() {}
+  // Draws what lies under the windowless controls.
+  virtual void ComposeBackground(HDC dc, int dx, int dy) const;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   void Paint();
   void Resized(int width, int height);
+  void DestroyChildParts();
   WindowlessControl* HitTest(POINT point) const;
   void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -98,10 +102,8 @@ class Container {
   std::vector<Timer*> timers_;
   WindowlessControl* pressed_ = nullptr;  // the control that took the button press
   bool mouseOnSelf_ = false;              // a press went to the container itself
-  bool resizedOnce_ = false;
-
- protected:
-  bool ResizedOnce() const { return resizedOnce_; }
+  SIZE reportedSize_ = {-1, -1};
+  bool destroying_ = false;
 };
 
 }  // namespace zelvane::rt

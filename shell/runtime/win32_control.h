@@ -1,7 +1,7 @@
 // The base of every control: a place in its container, in twips, and whether it
-// is visible and enabled. Controls are created with their container (usually
-// as members of the form) and get their windows when the container's window
-// exists.
+// is visible and enabled. Controls are created with their container, before it
+// is loaded (usually as members of the form), and get their windows when the
+// container's window is created.
 #pragma once
 
 #include <windows.h>

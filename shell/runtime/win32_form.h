@@ -91,6 +91,7 @@ class Form : public Container {
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnResized() override;
+  void OnWindowGone() override;
 
  private:
   RECT OuterRectFor(int left, int top, int clientWidthPx, int clientHeightPx) const;
@@ -98,7 +99,8 @@ class Form : public Container {
   DWORD ExStyle() const;
 
   FormLayout layout_;
-  bool loading_ = false;
+  bool childrenReady_ = false;  // Form_Resize runs only once the controls exist
+  bool resizeSeen_ = false;
   bool unloading_ = false;
 };
 

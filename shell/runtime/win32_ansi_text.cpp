@@ -1,0 +1,25 @@
+#include <windows.h>
+
+#include "ansi_text.h"
+
+namespace zelvane::rt {
+
+std::string ToAnsi(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(n, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), size, out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::wstring FromAnsi(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring out(n, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, out.data(), n);
+  return out;
+}
+
+}  // namespace zelvane::rt

@@ -1,0 +1,52 @@
+#include "win32_control.h"
+
+#include "win32_container.h"
+
+namespace zelvane::rt {
+
+Control::Control(Container& container, Bounds bounds) : container_(container), bounds_(bounds) {
+  container_.Register(this);
+}
+
+Control::~Control() {
+  container_.Unregister(this);
+}
+
+Form& Control::ParentForm() const {
+  return container_.ParentForm();
+}
+
+void Control::Move(int left, int top, int width, int height) {
+  InvalidateArea();
+  bounds_ = {left, top, width, height};
+  OnPlaceChanged();
+  InvalidateArea();
+}
+
+RECT Control::PixelRect() const {
+  const int left = TwipsToPixels(bounds_.left), top = TwipsToPixels(bounds_.top);
+  return {left, top, left + TwipsToPixels(bounds_.width), top + TwipsToPixels(bounds_.height)};
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  OnVisibleChanged();
+  InvalidateArea();
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  OnEnabledChanged();
+  InvalidateArea();
+}
+
+void Control::InvalidateArea() const {
+  if (HWND window = container_.hWnd()) {
+    const RECT rect = PixelRect();
+    InvalidateRect(window, &rect, FALSE);
+  }
+}
+
+}  // namespace zelvane::rt

@@ -1,0 +1,65 @@
+#include "win32_picture_box.h"
+
+#include "win32_program.h"
+
+namespace zelvane::rt {
+
+PictureBox::PictureBox(Container& container, Bounds bounds, const Appearance& appearance)
+    : Control(container, bounds), Container(appearance) {}
+
+PictureBox::~PictureBox() {
+  DestroyContainerWindow();
+}
+
+void PictureBox::SetPicture(const Picture& picture) {
+  Canvas().SetBackPicture(picture);
+  Refresh();
+}
+
+void PictureBox::CreateWindowPart() {
+  HWND parent = Parent().hWnd();
+  if (!parent || Container::hWnd()) return;
+  DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (Visible()) style |= WS_VISIBLE;
+  if (!Enabled()) style |= WS_DISABLED;
+  if (!CreateContainerWindow(style, 0, parent, PixelRect(), L"")) return;
+  CreateChildren();
+}
+
+void PictureBox::DestroyWindowPart() {
+  DestroyContainerWindow();
+}
+
+void PictureBox::OnPlaceChanged() {
+  if (HWND window = hWnd()) {
+    const RECT r = PixelRect();
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  }
+}
+
+void PictureBox::OnVisibleChanged() {
+  if (HWND window = hWnd()) ShowWindow(window, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void PictureBox::OnEnabledChanged() {
+  if (HWND window = hWnd()) EnableWindow(window, Enabled());
+}
+
+void PictureBox::OnMouse(MouseAction action, const MouseEvent& event) {
+  switch (action) {
+    case MouseAction::kDown:
+      if (MouseDown) RunHandler([&] { MouseDown(event); });
+      break;
+    case MouseAction::kMove:
+      if (MouseMove) RunHandler([&] { MouseMove(event); });
+      break;
+    case MouseAction::kUp:
+      if (MouseUp) RunHandler([&] { MouseUp(event); });
+      break;
+    case MouseAction::kClick:
+      if (Click) RunHandler([&] { Click(); });
+      break;
+  }
+}
+
+}  // namespace zelvane::rt
