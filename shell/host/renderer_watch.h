@@ -1,0 +1,37 @@
+// Watches over the renderer from the saver host: first until its window
+// appears, then until it has gone. A renderer whose window never appears (its
+// start failed, or it ended before it was seen) must not keep the shell
+// waiting forever, so the wait for the window is bounded.
+#pragma once
+
+#include <cstdint>
+
+namespace zelvane::host {
+
+// How often the host looks for the renderer window.
+inline constexpr unsigned kRendererWatchIntervalMs = 500;
+// The title the renderer gives its window; the host knows the renderer by it.
+inline constexpr wchar_t kRendererWindowTitle[] = L"Zelvane_VC";
+// How long the host waits for the renderer window to appear at all.
+inline constexpr std::uint64_t kRendererAppearTimeoutMs = 15'000;
+
+class RendererWatch {
+ public:
+  enum class Verdict {
+    kWatching,       // nothing to do yet
+    kRendererEnded,  // the window was seen and has gone: the run is over
+    kNeverAppeared,  // the window did not appear in time: the run is over
+  };
+
+  explicit RendererWatch(std::uint64_t startMs) : startMs_(startMs) {}
+
+  // One look for the renderer window at nowMs (a monotonic clock in ms).
+  Verdict Look(bool windowFound, std::uint64_t nowMs);
+  bool Seen() const { return seen_; }
+
+ private:
+  std::uint64_t startMs_;
+  bool seen_ = false;
+};
+
+}  // namespace zelvane::host

@@ -1,0 +1,45 @@
+#include "host/renderer_watch.h"
+
+#include <gtest/gtest.h>
+
+#include "host/renderer_launch.h"
+
+namespace zelvane::host {
+namespace {
+
+using Verdict = RendererWatch::Verdict;
+
+TEST(RendererWatchTest, RunEndsOnlyAfterTheWindowWasSeenAndHasGone) {
+  RendererWatch watch(1'000);
+  EXPECT_EQ(watch.Look(false, 1'500), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(true, 2'000), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(true, 60'000), Verdict::kWatching);  // no time limit once seen
+  EXPECT_EQ(watch.Look(false, 60'500), Verdict::kRendererEnded);
+}
+
+TEST(RendererWatchTest, WindowAlreadyThereCountsAsTheRenderer) {
+  RendererWatch watch(0);
+  EXPECT_EQ(watch.Look(true, 500), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(false, 1'000), Verdict::kRendererEnded);
+}
+
+TEST(RendererWatchTest, WaitForAWindowThatNeverAppearsIsBounded) {
+  RendererWatch watch(10'000);
+  EXPECT_EQ(watch.Look(false, 10'000 + kRendererAppearTimeoutMs - 1), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(false, 10'000 + kRendererAppearTimeoutMs), Verdict::kNeverAppeared);
+
+  RendererWatch late(0);  // found on the last look before the limit
+  EXPECT_EQ(late.Look(true, kRendererAppearTimeoutMs - 1), Verdict::kWatching);
+  EXPECT_EQ(late.Look(true, kRendererAppearTimeoutMs + 5'000), Verdict::kWatching);
+}
+
+TEST(RendererLaunchTest, RendererIsInTheProgramFolderAndItsPathIsQuoted) {
+  EXPECT_EQ(RendererPathIn(L"C:\\Program Files\\Zelvane"),
+            L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll");
+  EXPECT_EQ(RendererPathIn(L"D:\\"), L"D:\\ゼルヴェイン.dll");
+  EXPECT_EQ(RendererCommandLine(L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll"),
+            L"\"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll\"");
+}
+
+}  // namespace
+}  // namespace zelvane::host
