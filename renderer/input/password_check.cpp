@@ -1,0 +1,15 @@
+#include "input/password_check.h"
+
+#include "input/dismissal.h"
+
+bool VerifyPassword(DismissalState& state, ScreenSaverPasswordSystem& system) {
+  if (!system.IsWindows9xFamily()) return true;
+  if (!system.LoadVerifier()) return true;
+  system.SetScreenSaverRunning(true);
+  state.passwordDialogActive = true;
+  const bool allowed = system.RunVerifier();
+  state.passwordDialogActive = false;
+  system.SetScreenSaverRunning(false);
+  system.UnloadVerifier();
+  return allowed;
+}

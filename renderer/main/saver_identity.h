@@ -1,0 +1,7 @@
+#pragma once
+
+// How other programs see the renderer's window. The saver shell finds the
+// running renderer by kRunningTitle and takes its disappearance as the end.
+inline constexpr wchar_t kSaverClassName[] = L"WindowsScreenSaverClass";
+inline constexpr wchar_t kCreationTitle[] = L"Screensaver";
+inline constexpr wchar_t kRunningTitle[] = L"Zelvane_VC";

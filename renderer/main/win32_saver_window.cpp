@@ -1,0 +1,82 @@
+#include "main/win32_saver_window.h"
+
+#include "input/win32_window_procs.h"
+#include "main/saver_identity.h"
+#include "main/win32_renderer_state.h"
+#include "resources/resource_ids.h"
+#include "scene/win32_scene.h"
+
+namespace {
+// Exit status when the window cannot be set up (the shell does not read it).
+constexpr int kSetupFailedStatus = 1;
+}  // namespace
+
+void ApplySettings(HWND window) {
+  Renderer().settings = kFixedRendererSettings;
+  SetWindowTextW(window, kRunningTitle);
+}
+
+LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  RendererState& state = Renderer();
+  if (message == WM_CREATE) {
+    ApplySettings(window);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+    InitScene(window);
+    state.running = true;
+  } else if (message == WM_DESTROY) {
+    // No frame may be drawn once the scene starts to go.
+    state.running = false;
+    ReleaseScene(window);
+  }
+  return SaverInputProc(window, message, wParam, lParam);
+}
+
+void IdleFrame() {
+  const RendererState& state = Renderer();
+  if (state.running && !state.dismissal.passwordDialogActive) DrawFrame();
+}
+
+int RunSaverWindow() {
+  RendererState& state = Renderer();
+
+  WNDCLASSW windowClass{};
+  windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
+  windowClass.lpfnWndProc = SaverClassProc;
+  windowClass.hInstance = state.instance;
+  windowClass.hIcon = LoadIconW(state.instance, MAKEINTRESOURCEW(ZELVANE_RENDERER_ICON));
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = kSaverClassName;
+
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+
+  // A saver still being created carries the creation title: bring it forward
+  // instead of starting a second one.
+  const HWND existing = FindWindowW(kSaverClassName, kCreationTitle);
+  if (existing != nullptr && IsWindow(existing)) {
+    SetForegroundWindow(existing);
+    return 0;
+  }
+
+  if (RegisterClassW(&windowClass) == 0) return kSetupFailedStatus;
+
+  state.window = CreateWindowExW(WS_EX_TOPMOST, kSaverClassName, kCreationTitle,
+                                 WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                 width, height, nullptr, nullptr, state.instance, nullptr);
+  if (state.window == nullptr) return kSetupFailedStatus;
+
+  SetForegroundWindow(state.window);
+
+  MSG message;
+  for (;;) {
+    while (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      IdleFrame();
+      Sleep(0);
+    }
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);  // the quit message
+    if (got < 0) return kSetupFailedStatus;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+// Registers the saver window class, creates the full-screen window and runs the
+// message loop, drawing a frame whenever the queue is empty. Returns the exit
+// status.
+int RunSaverWindow();
+
+// Fills the fixed animation settings and gives the window the title the saver
+// shell looks for.
+void ApplySettings(HWND window);
+
+// Creation and destruction stage of the window procedure chain: builds the
+// scene on creation and releases it on destruction; then the input stage.
+LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Draws one frame when the scene runs and no password dialog is up.
+void IdleFrame();

@@ -1,0 +1,17 @@
+#include "scene/glow_texture.h"
+
+#include <algorithm>
+#include <cmath>
+
+void BuildGlowTexture(GlowTexture& texture) {
+  constexpr int kCentre = kGlowTextureSize / 2;
+  constexpr double kTexelSpan = 1.0 / kCentre;
+  for (int i = 0; i < kGlowTextureSize; ++i) {
+    for (int j = 0; j < kGlowTextureSize; ++j) {
+      const double a = (i - kCentre) * kTexelSpan;
+      const double b = (j - kCentre) * kTexelSpan;
+      const double glow = std::clamp(1.0 - std::sqrt(a * a + b * b), 0.0, 1.0);
+      texture[i * kGlowTextureSize + j] = static_cast<uint8_t>(255.0 * glow * glow);
+    }
+  }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+// Gives the window an OpenGL context and builds the glow texture, its
+// billboard display list and the swarms. Failed set-up calls are not fatal:
+// the frames then simply show nothing.
+void InitScene(HWND window);
+
+// Chooses the best double-buffered RGBA OpenGL format of the device and sets it.
+void SelectPixelFormat(HDC deviceContext);
+
+// Clears, turns the view, steps and draws every swarm, and presents the frame.
+void DrawFrame();
+
+// Frees the swarms and the OpenGL context and gives the device context back.
+void ReleaseScene(HWND window);
