@@ -1,0 +1,89 @@
+// Main: the shell's start-up procedure. It runs with errors suppressed: a
+// step that fails is abandoned and the next one runs.
+#include <windows.h>
+
+#include <string>
+
+#include "dialog/zelvane_p.h"
+#include "host/preview_window.h"
+#include "host/saver_host.h"
+#include "runtime/errors_suppressed.h"
+#include "runtime/program_facts.h"
+#include "runtime/win32_program.h"
+#include "shell_names.h"
+#include "startup_mode.h"
+#include "zelvane_b_settings.h"
+#include "zelvane_b_startup.h"
+
+namespace Zelvane_B {
+namespace {
+
+namespace rt = zelvane::rt;
+using zelvane::StartupMode;
+
+constexpr wchar_t kRendererMissingText[] = L"ゼルヴェイン.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+// The saver host or the settings dialog of another shell is open.
+bool AnotherShellIsOpen() {
+  return FindWindowW(nullptr, zelvane::kSaverHostTitle) != nullptr ||
+         FindWindowW(nullptr, zelvane::kSettingsDialogTitle) != nullptr;
+}
+
+// Window handles carry 32 significant bits and widen with their sign.
+HWND WindowFromNumber(std::int32_t number) {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(number));
+}
+
+void AttachPreview(const std::wstring& arguments) {
+  const HWND parent = WindowFromNumber(zelvane::PreviewParentHandle(arguments));
+  // A preview with no window to live in would never be seen nor closed.
+  if (!IsWindow(parent)) rt::EndProgram();
+  AttachPreviewWindow(parent);
+}
+
+void RequireRenderer() {
+  if (FileExists(rt::ProgramFolder() + L"\\" + zelvane::kRendererFileName)) return;
+  MessageBoxW(nullptr, kRendererMissingText, std::wstring(rt::kApplicationTitle).c_str(), MB_OK);
+  rt::EndProgram();
+}
+
+void ShowSettingsDialog() {
+  Zelvane_P dialog;
+  dialog.Show(rt::ShowMode::kModal);
+}
+
+}  // namespace
+
+void Main() {
+  rt::Attempt([] {
+    if (AnotherShellIsOpen()) rt::EndProgram();
+  });
+
+  const std::wstring arguments = rt::CommandArguments();
+  const StartupMode mode = zelvane::StartupModeFor(arguments);
+  if (mode == StartupMode::kPreview) {
+    rt::Attempt([&] { AttachPreview(arguments); });
+    return;
+  }
+
+  rt::Attempt([] { LoadSettings(rt::ProgramFolder()); });
+  rt::Attempt(RequireRenderer);
+
+  switch (mode) {
+    case StartupMode::kConfigure:
+      rt::Attempt(ShowSettingsDialog);
+      rt::EndProgram();
+    case StartupMode::kRunCursorHidden:
+      CursorCount = ShowCursor(FALSE);
+      rt::Attempt(LoadSaverHost);
+      return;
+    case StartupMode::kRunCursorVisible:
+      rt::Attempt(LoadSaverHost);
+      return;
+    case StartupMode::kPreview:
+    case StartupMode::kEnd:
+      rt::EndProgram();
+  }
+}
+
+}  // namespace Zelvane_B

@@ -1,0 +1,22 @@
+// The shell's start-up procedure and the start-up state that other parts of
+// the shell share.
+#pragma once
+
+#include <cstdint>
+
+namespace Zelvane_B {
+
+// The cursor display count that ShowCursor returned when Main hid the cursor
+// for a saver run; the saver host hands it back when the run ends.
+extern std::int32_t CursorCount;
+
+// The screen point, in pixels, from which ZoomOpen grows a window and to which
+// ZoomClose shrinks it.
+extern std::int16_t ZoomX;
+extern std::int16_t ZoomY;
+
+// Runs once when the platform starts the shell: refuses to run beside an open
+// saver or settings dialog, then serves the mode the command line asks for.
+void Main();
+
+}  // namespace Zelvane_B
