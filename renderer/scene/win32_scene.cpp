@@ -138,6 +138,11 @@ void InitScene(HWND window) {
 }
 
 void DrawFrame() {
+  RenderFrame();
+  PresentFrame();
+}
+
+void RenderFrame() {
   RendererState& state = Renderer();
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT);
@@ -148,7 +153,10 @@ void DrawFrame() {
   GlPointDrawer drawer;
   for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
   glFlush();
-  wglSwapLayerBuffers(state.deviceContext, WGL_SWAP_MAIN_PLANE);
+}
+
+void PresentFrame() {
+  wglSwapLayerBuffers(Renderer().deviceContext, WGL_SWAP_MAIN_PLANE);
 }
 
 void ReleaseScene(HWND window) {

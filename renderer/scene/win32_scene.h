@@ -13,5 +13,10 @@ void SelectPixelFormat(HDC deviceContext);
 // Clears, turns the view, steps and draws every swarm, and presents the frame.
 void DrawFrame();
 
+// The two halves of DrawFrame: the frame drawn into the back buffer, then
+// shown with a buffer swap.
+void RenderFrame();
+void PresentFrame();
+
 // Frees the swarms and the OpenGL context and gives the device context back.
 void ReleaseScene(HWND window);

@@ -80,11 +80,11 @@ TEST(RendererScene, DrawsColouredGlowsOnBlack) {
     DrawFrame();
     PumpMessages();
   }
-  EXPECT_FLOAT_EQ(state.field.viewAngle, 10.0f);
+  RenderFrame();
+  EXPECT_FLOAT_EQ(state.field.viewAngle, 10.5f);
 
-  // The last frame has been swapped to the front.
   std::vector<unsigned char> pixels(kWidth * kHeight * 3);
-  glReadBuffer(GL_FRONT);
+  glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
@@ -97,6 +97,7 @@ TEST(RendererScene, DrawsColouredGlowsOnBlack) {
     if (std::max({r, g, b}) - std::min({r, g, b}) > 40) ++coloured;
   }
   const int total = kWidth * kHeight;
+  PresentFrame();
   EXPECT_GT(black, total / 2) << "background";
   EXPECT_GT(lit, 50) << "glows";
   EXPECT_GT(coloured, 20) << "not only grey";
