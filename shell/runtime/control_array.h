@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "errors_suppressed.h"
@@ -33,8 +34,9 @@ class ControlArray {
 
   // Wires one event of every element added so far to a handler that receives
   // the element's index first, e.g. Connect(&Label::MouseDown, handler).
-  template <class... Args, class H>
-  void Connect(std::function<void(Args...)> T::*event, H handler) {
+  template <class Owner, class... Args, class H>
+  void Connect(std::function<void(Args...)> Owner::*event, H handler) {
+    static_assert(std::is_base_of_v<Owner, T>);
     for (auto& [index, item] : items_) {
       (*item).*event = [handler, index = index](Args... args) { handler(index, args...); };
     }

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/control_array.h"
+#include "runtime/errors_suppressed.h"
+#include "runtime/handler_gate.h"
+
+namespace zelvane::rt {
+namespace {
+
+TEST(ErrorsSuppressed, AFailingStepIsSkippedAndTheNextRuns) {
+  std::string trace;
+  const int failed = RunSteps({[&] { trace += "a"; },
+                               [&] {
+                                 throw RuntimeError("step fails");
+                                 trace += "lost";
+                               },
+                               [&] { throw 42; }, [&] { trace += "b"; }});
+  EXPECT_EQ(trace, "ab");
+  EXPECT_EQ(failed, 2);
+}
+
+TEST(ErrorsSuppressed, UntilFailureStopsAndRunsTheRecovery) {
+  std::string trace;
+  EXPECT_FALSE(RunStepsUntilFailure(
+      {[&] { trace += "a"; }, [] { throw RuntimeError("x"); }, [&] { trace += "never"; }}, [&] {
+        trace += "r";
+        throw RuntimeError("the recovery may fail too");
+      }));
+  EXPECT_EQ(trace, "ar");
+  EXPECT_TRUE(RunStepsUntilFailure({[&] { trace += "c"; }}));
+}
+
+TEST(HandlerGate, ATickInsideAHandlerIsDroppedNotNested) {
+  HandlerGate gate;
+  int ticks = 0;
+  gate.RunHandler([&] {
+    // e.g. the message loop of a modal box opened by a click handler
+    EXPECT_FALSE(gate.RunTick([&] { ++ticks; }));
+    gate.RunHandler([&] { EXPECT_EQ(gate.Depth(), 2); });  // other handlers still run
+  });
+  EXPECT_EQ(ticks, 0);
+  EXPECT_EQ(gate.DroppedTicks(), 1);
+  EXPECT_TRUE(gate.RunTick([&] {
+    ++ticks;
+    EXPECT_FALSE(gate.RunTick([&] { ++ticks; }));  // nor inside another tick
+  }));
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST(HandlerGate, AFailingHandlerLeavesTheGateOpen) {
+  HandlerGate gate;
+  EXPECT_THROW(gate.RunHandler([] { throw RuntimeError("x"); }), RuntimeError);
+  EXPECT_THROW(gate.RunTick([] { throw RuntimeError("x"); }), RuntimeError);
+  EXPECT_FALSE(gate.Busy());
+  EXPECT_TRUE(gate.RunTick([] {}));
+}
+
+struct FakeControl {
+  explicit FakeControl(int v) : value(v) {}
+  int value;
+  std::function<void(int)> Changed;
+};
+
+TEST(ControlArray, HandlersReceiveTheElementIndex) {
+  ControlArray<FakeControl> array;
+  array.Add(7, 70);
+  array.Add(15, 150);
+  std::vector<std::pair<int, int>> calls;
+  array.Connect(&FakeControl::Changed, [&](int index, int v) { calls.emplace_back(index, v); });
+  array(15).Changed(1);
+  array(7).Changed(2);
+  EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{15, 1}, {7, 2}}));
+  EXPECT_EQ(array(7).value, 70);
+  EXPECT_THROW(array(8), RuntimeError);
+}
+
+}  // namespace
+}  // namespace zelvane::rt
