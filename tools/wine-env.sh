@@ -69,7 +69,8 @@ case ${1:-} in
     start_xvfb
     export DISPLAY=$(display_of)
     make_prefix
-    wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
+    # Keeps one wineserver for the whole run; one that is already running is kept.
+    wineserver -p </dev/null >"$dir/wineserver.log" 2>&1 || true
     ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
