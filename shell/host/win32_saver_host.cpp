@@ -1,0 +1,116 @@
+// Zelvane_S, the saver host: an invisible form titled "Zelvane_Main" for the
+// whole saver run. Timer1 checks the MP3 every second, Timer2 the CD every
+// 200 ms, and Timer3 watches for the renderer window.
+#include "host/saver_host.h"
+
+#include <windows.h>
+
+#include "host/renderer_launch.h"
+#include "host/renderer_watch.h"
+#include "host/win32_renderer_process.h"
+#include "music_session.h"
+#include "runtime/errors_suppressed.h"
+#include "runtime/program_facts.h"
+#include "runtime/win32_form.h"
+#include "runtime/win32_program.h"
+#include "runtime/win32_timer.h"
+#include "shell_names.h"
+#include "startup_mode.h"
+#include "win32_winmm_devices.h"
+#include "zelvane_bgm.h"
+#include "zelvane_b_settings.h"
+#include "zelvane_b_startup.h"
+
+namespace {
+
+namespace rt = zelvane::rt;
+using zelvane::host::RendererWatch;
+
+// A form timer as the music sequences see it.
+class TimerSwitch final : public Zelvane_BGM::PollingTimer {
+ public:
+  explicit TimerSwitch(rt::Timer& timer) : timer_(timer) {}
+  bool IsEnabled() const override { return timer_.Enabled(); }
+  void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
+
+ private:
+  rt::Timer& timer_;
+};
+
+rt::FormLayout HostLayout() {
+  rt::FormLayout layout;
+  layout.caption = zelvane::kSaverHostTitle;
+  return layout;
+}
+
+class Zelvane_S final : public rt::Form {
+ public:
+  Zelvane_S() : Form(HostLayout()) {
+    Timer1.Tick = [this] { Timer1_Timer(); };
+    Timer2.Tick = [this] { Timer2_Timer(); };
+    Timer3.Tick = [this] { Timer3_Timer(); };
+  }
+
+ private:
+  void Form_Load() override {
+    rt::Attempt([this] {
+      music_.kind = Zelvane_B::BgmKind;
+      music_.repeat = Zelvane_B::BgmRepeat;
+      music_.file = Zelvane_B::BgmFile;
+    });
+    rt::Attempt([this] { Zelvane_BGM::BindMusicDevices(mediaCommands_, sound_); });
+    Zelvane_BGM::StartMusic(music_, musicTimers_);
+    watch_ = RendererWatch(GetTickCount64());
+    rt::Attempt([this] { RendererPath = zelvane::host::RendererPathIn(rt::ProgramFolder()); });
+    // A renderer that fails to start never shows its window; the bounded wait
+    // for that window ends the run.
+    rt::Attempt([this] { zelvane::host::StartRendererProcess(RendererPath); });
+  }
+
+  void Timer1_Timer() { Zelvane_BGM::OnMp3Timer(); }
+
+  void Timer2_Timer() { Zelvane_BGM::OnCdTimer(music_, cdSwitch_); }
+
+  void Timer3_Timer() {
+    const bool found = FindWindowW(nullptr, zelvane::host::kRendererWindowTitle) != nullptr;
+    if (watch_.Look(found, GetTickCount64()) == RendererWatch::Verdict::kWatching) return;
+    rt::Attempt([this] { Timer3.SetEnabled(false); });
+    Unload();
+  }
+
+  // However the host is unloaded, the run ends here and the program with it.
+  void Form_QueryUnload(rt::Flag& cancel, rt::UnloadMode mode) override {
+    (void)cancel;
+    (void)mode;
+    Zelvane_BGM::StopMusic(music_, musicTimers_);
+    rt::Attempt([] {
+      // Only a run with the cursor hidden shows it again: one show undoes the
+      // one hide at start.
+      if (zelvane::ModeLetter(rt::CommandArguments()) == L'S') {
+        Zelvane_B::CursorCount = ShowCursor(TRUE);
+      }
+    });
+    rt::EndProgram();
+  }
+
+  rt::Timer Timer1{*this, Zelvane_BGM::kMp3CheckIntervalMs, false};
+  rt::Timer Timer2{*this, Zelvane_BGM::kCdCheckIntervalMs, false};
+  rt::Timer Timer3{*this, zelvane::host::kRendererWatchIntervalMs, true};
+
+  TimerSwitch mp3Switch_{Timer1};
+  TimerSwitch cdSwitch_{Timer2};
+  Zelvane_BGM::MusicTimers musicTimers_{mp3Switch_, cdSwitch_};
+  Zelvane_BGM::WinmmMediaCommands mediaCommands_;
+  Zelvane_BGM::WinmmSound sound_;
+  zelvane::MusicSettings music_;
+  RendererWatch watch_{0};
+  std::wstring RendererPath;
+};
+
+}  // namespace
+
+void LoadSaverHost() {
+  // The host lives until the program ends; the program's end does not unload it.
+  static Zelvane_S* const host = new Zelvane_S;
+  host->Load();
+}
