@@ -12,6 +12,7 @@ constexpr int kBadArguments = 2;
 int FindCommand(const Arguments& args);
 int ListCommand(const Arguments& args);
 int WaitCommand(const Arguments& args);
+int ForegroundCommand(const Arguments& args);
 int PostCommand(const Arguments& args);
 int SendCommand(const Arguments& args);
 int CursorCommand(const Arguments& args);

@@ -13,9 +13,11 @@ namespace {
 
 constexpr wchar_t kUsage[] =
     L"usage: zelvane_probe COMMAND ...\n"
-    L"  find [--title T] [--class C] [--parent HWND]   matching windows (exit 1 if none)\n"
-    L"  list [--parent HWND]                           every top-level (or child) window\n"
-    L"  wait [--title T] [--class C] [--parent HWND] [--gone] [--timeout MS]\n"
+    L"  find [--title T] [--class C] [--parent HWND] [--visible]\n"
+    L"                                                 matching windows (exit 1 if none)\n"
+    L"  list [--parent HWND] [--visible]               every top-level (or child) window\n"
+    L"  wait [--title T] [--class C] [--parent HWND] [--visible] [--gone] [--timeout MS]\n"
+    L"  foreground                                     the foreground window\n"
     L"  post HWND MESSAGE [WPARAM [LPARAM]]            MESSAGE: a number or WM_CLOSE etc.\n"
     L"  send HWND MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
     L"  cursor [X Y]                                   move the cursor, print its position\n"
@@ -32,24 +34,19 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {L"find", FindCommand},
-    {L"list", ListCommand},
-    {L"wait", WaitCommand},
-    {L"post", PostCommand},
-    {L"send", SendCommand},
-    {L"cursor", CursorCommand},
-    {L"window", TestWindowCommand},
-    {L"destroy", DestroyCommand},
-    {L"msgbox", ReadMessageBoxCommand},
-    {L"press", PressButtonCommand},
-    {L"show-msgbox", ShowMessageBoxCommand},
+    {L"find", FindCommand},         {L"list", ListCommand},
+    {L"wait", WaitCommand},         {L"foreground", ForegroundCommand},
+    {L"post", PostCommand},         {L"send", SendCommand},
+    {L"cursor", CursorCommand},     {L"window", TestWindowCommand},
+    {L"destroy", DestroyCommand},   {L"msgbox", ReadMessageBoxCommand},
+    {L"press", PressButtonCommand}, {L"show-msgbox", ShowMessageBoxCommand},
 };
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> args(argv + 1, argv + argc);
-  Arguments parsed = ParseArguments(args, {L"gone", L"icon"});
+  Arguments parsed = ParseArguments(args, {L"gone", L"icon", L"visible"});
   if (!parsed.error.empty()) {
     PrintError(parsed.error);
     return kBadArguments;

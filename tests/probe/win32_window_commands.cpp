@@ -95,6 +95,13 @@ int WaitCommand(const Arguments& args) {
   }
 }
 
+int ForegroundCommand(const Arguments&) {
+  HWND window = GetForegroundWindow();
+  if (!window) return kNotDone;
+  PrintWindowRecord(window);
+  return kDone;
+}
+
 int PostCommand(const Arguments& args) {
   auto m = ReadMessageArguments(args);
   if (!m) return kBadArguments;

@@ -13,6 +13,7 @@ struct Search {
 
 bool Matches(HWND window, const WindowFilter& filter) {
   if (filter.parent && GetAncestor(window, GA_PARENT) != filter.parent) return false;
+  if (filter.visibleOnly && !IsWindowVisible(window)) return false;
   if (filter.className && WindowClass(window) != *filter.className) return false;
   if (filter.title && WindowTitle(window) != *filter.title) return false;
   return true;
@@ -33,6 +34,7 @@ std::int64_t HandleNumber(HWND window) {
 bool ReadWindowFilter(const Arguments& args, WindowFilter& filter) {
   filter.title = args.Option(L"title");
   filter.className = args.Option(L"class");
+  filter.visibleOnly = args.Has(L"visible");
   if (auto parent = args.Option(L"parent")) {
     auto handle = ParseWindowHandle(*parent);
     if (!handle) {
@@ -102,5 +104,9 @@ void PrintWindowRecord(HWND window) {
   PrintNumber(L"tid", threadId);
   PrintNumber(L"parent", HandleNumber(parent));
   PrintNumber(L"owner", HandleNumber(GetWindow(window, GW_OWNER)));
+  // Wine's X11 driver keeps the X window of a top-level window in this property;
+  // it lets X input be aimed at exactly this window. 0 elsewhere.
+  PrintNumber(L"x11_window",
+              HandleNumber(static_cast<HWND>(GetPropW(window, L"__wine_x11_whole_window"))));
   PrintRecordEnd();
 }

@@ -13,9 +13,11 @@ struct WindowFilter {
   std::optional<std::wstring> title;      // exact, case-sensitive
   std::optional<std::wstring> className;  // exact, case-sensitive
   HWND parent = nullptr;                  // direct children of this window; top-level if null
+  bool visibleOnly = false;
 };
 
-// Reads --title, --class and --parent; false (with a message printed) when --parent is no number.
+// Reads --title, --class, --parent and --visible; false (with a message printed) when --parent is
+// no number.
 bool ReadWindowFilter(const Arguments& args, WindowFilter& filter);
 
 std::vector<HWND> FindWindows(const WindowFilter& filter);
@@ -27,5 +29,6 @@ std::wstring WindowClass(HWND window);
 std::optional<HWND> ParseWindowHandle(const std::wstring& text);
 
 // One record: handle, title, class, rectangle, client size, styles,
-// visibility, top-most flag, owning process and thread, parent and owner.
+// visibility, top-most flag, owning process and thread, parent, owner and
+// the X window that shows it under Wine.
 void PrintWindowRecord(HWND window);

@@ -11,7 +11,7 @@ Write tests as subclasses of WineTestCase (a unittest.TestCase):
         def test_key_ends_the_saver(self):
             saver = self.start_product("ゼルヴェイン.scr", "/s")
             [window] = self.probe.wait_for(title="Zelvane_VC", timeout=10)
-            self.x.key("space", title="Zelvane_VC")
+            self.x.key("space", "Zelvane_VC")
             self.assertEqual(self.wait_for_exit(saver), 0)
 
 WineTestCase gives, per test:
@@ -34,10 +34,12 @@ ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
 (raises subprocess.TimeoutExpired), kill() (its whole process group),
 stdout_text(), stderr_text().
 
-Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd):
-  find(title, cls, parent) -> [Window]         list_windows(parent) -> [Window]
-  wait_for(title, cls, parent, timeout) -> [Window] ([] on timeout)
-  wait_gone(title, cls, parent, timeout) -> bool
+Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd;
+visible=True leaves hidden windows out):
+  find(title, cls, parent, visible) -> [Window]   list_windows(parent, visible) -> [Window]
+  foreground() -> Window or None
+  wait_for(title, cls, parent, visible, timeout) -> [Window] ([] on timeout)
+  wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: number or 'WM_CLOSE' etc.
   send(hwnd, msg, wparam, lparam, timeout) -> result or None
   cursor() / set_cursor(x, y) -> {'x', 'y', 'showing'}
@@ -48,12 +50,14 @@ Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd
   run(*args) -> ProbeResult(status, records, stdout, stderr)
 Window: hwnd, title, cls, left, top, right, bottom, width, height,
   client_width, client_height, style, exstyle, visible, topmost, pid and tid
-  (Windows ids), parent, owner.
+  (Windows ids), parent, owner, x11_window (the X window showing it).
 MessageBox: hwnd, caption, text, has_icon, pid, buttons (labels, left to right).
 
-XInput (xdotool; there is no window manager, so keys need focus first):
-  focus(title), key(keysym, title=None), move_mouse(x, y), move_mouse_by(dx, dy),
-  click(button=1), mouse_location(), x_windows(title)
+XInput (xdotool; there is no window manager, and Wine sends keys to its
+foreground window, so focus first; target is a Window or a title):
+  focus(target) (waits until it is the foreground window), key(keysym, target=None),
+  move_mouse(x, y), move_mouse_by(dx, dy), click(button=1), mouse_location(),
+  x_windows(title)
 
 Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
   (pixels, black, coloured, black_fraction, coloured_fraction, mean_brightness),

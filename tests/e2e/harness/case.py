@@ -42,7 +42,7 @@ class WineTestCase(unittest.TestCase):
         shutil.rmtree(self.scratch, ignore_errors=True)
         self.scratch.mkdir(parents=True)
         self.probe = Probe(self.session, self.scratch / "probe")
-        self.x = XInput(self.session)
+        self.x = XInput(self.session, self.probe)
         self._started = []
         self._helpers = []
         self.addCleanup(self._end_helpers)

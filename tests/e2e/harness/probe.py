@@ -61,6 +61,7 @@ class Window:
     tid: int
     parent: int       # 0 for a top-level window
     owner: int
+    x11_window: int   # the X window that shows it (0 for a child window)
 
     @property
     def width(self):
@@ -78,7 +79,8 @@ class Window:
                    client_height=int(r["client_height"]), style=int(r["style"], 16),
                    exstyle=int(r["exstyle"], 16), visible=r["visible"] == "1",
                    topmost=r["topmost"] == "1", pid=int(r["pid"]), tid=int(r["tid"]),
-                   parent=int(r["parent"]), owner=int(r["owner"]))
+                   parent=int(r["parent"]), owner=int(r["owner"]),
+                   x11_window=int(r["x11_window"]))
 
 
 @dataclass(frozen=True)
@@ -121,8 +123,8 @@ class TestWindow:
                 if line.startswith("event=")]
 
 
-def _window_filter(title, cls, parent):
-    args = []
+def _window_filter(title, cls, parent, visible=False):
+    args = ["--visible"] if visible else []
     if title is not None:
         args += ["--title", title]
     if cls is not None:
@@ -151,26 +153,32 @@ class Probe:
             raise RuntimeError(f"probe {' '.join(map(str, args))} ended with {status}: {err}")
         return ProbeResult(status, parse_records(out), out, err)
 
-    def find(self, title=None, cls=None, parent=None):
-        """Every window matching; top-level ones unless parent (a handle) is given."""
-        result = self.run("find", *_window_filter(title, cls, parent))
+    def find(self, title=None, cls=None, parent=None, visible=False):
+        """Every window matching; top-level ones unless parent (a handle) is given;
+        only visible ones if visible."""
+        result = self.run("find", *_window_filter(title, cls, parent, visible))
         return [Window.from_record(r) for r in result.records]
 
-    def list_windows(self, parent=None):
-        result = self.run("list", *_window_filter(None, None, parent))
+    def list_windows(self, parent=None, visible=False):
+        result = self.run("list", *_window_filter(None, None, parent, visible))
         return [Window.from_record(r) for r in result.records]
 
-    def wait_for(self, title=None, cls=None, parent=None, timeout=10.0):
+    def wait_for(self, title=None, cls=None, parent=None, visible=False, timeout=10.0):
         """The matching windows once at least one exists; [] after timeout seconds."""
-        result = self.run("wait", *_window_filter(title, cls, parent),
+        result = self.run("wait", *_window_filter(title, cls, parent, visible),
                           "--timeout", str(int(timeout * 1000)), timeout=timeout + 60)
         return [Window.from_record(r) for r in result.records] if result.status == 0 else []
 
-    def wait_gone(self, title=None, cls=None, parent=None, timeout=10.0):
+    def wait_gone(self, title=None, cls=None, parent=None, visible=False, timeout=10.0):
         """True once no matching window exists; False if one is left after timeout."""
-        result = self.run("wait", *_window_filter(title, cls, parent), "--gone",
+        result = self.run("wait", *_window_filter(title, cls, parent, visible), "--gone",
                           "--timeout", str(int(timeout * 1000)), timeout=timeout + 60)
         return result.status == 0
+
+    def foreground(self):
+        """The foreground window, or None."""
+        result = self.run("foreground")
+        return Window.from_record(result.records[0]) if result.status == 0 else None
 
     def post(self, hwnd, message, wparam=0, lparam=0):
         """PostMessage; message is a number or a name such as 'WM_CLOSE'."""

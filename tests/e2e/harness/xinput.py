@@ -1,7 +1,8 @@
 """Real input through the X server with xdotool (XTEST), as a user would give it.
 
-There is no window manager: a window must be given the X input focus before
-key presses reach it.
+There is no window manager. Wine sends key presses to its foreground window,
+so before a key press the target window gets the X input focus and the
+harness waits until Wine has made it the foreground window.
 """
 
 import subprocess
@@ -10,8 +11,9 @@ from .polling import wait_until
 
 
 class XInput:
-    def __init__(self, session):
+    def __init__(self, session, probe):
         self.env = session.env
+        self.probe = probe
 
     def _xdotool(self, *args, check=True):
         result = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
@@ -25,17 +27,33 @@ class XInput:
         result = self._xdotool("search", "--name", f"^{_regex_escape(title)}$", check=False)
         return [int(w) for w in result.stdout.split()]
 
-    def focus(self, title, timeout=10.0):
-        """Gives the X input focus to the (first) X window named title."""
-        windows = wait_until(lambda: self.x_windows(title), timeout,
-                             message=f"X window '{title}'")
-        self._xdotool("windowfocus", "--sync", windows[0])
-        return windows[0]
+    def focus(self, target, timeout=10.0):
+        """Makes target the foreground window: a probe Window, or the title of one.
 
-    def key(self, keysym, title=None):
-        """Presses and releases a key; with title, focuses that window first."""
-        if title is not None:
-            self.focus(title)
+        Returns the Window.
+        """
+        if isinstance(target, str):
+            found = self.probe.wait_for(title=target, visible=True, timeout=timeout)
+            if not found:
+                raise TimeoutError(f"no window titled '{target}' to focus")
+            target = found[0]  # the top one
+        if not target.x11_window:
+            raise ValueError(f"window {target.hwnd} has no X window of its own")
+
+        def in_front():
+            foreground = self.probe.foreground()
+            if foreground and foreground.hwnd == target.hwnd:
+                return True
+            self._xdotool("windowfocus", "--sync", target.x11_window, check=False)
+            return False
+
+        wait_until(in_front, timeout, interval=0.2, message=f"window {target.hwnd} in front")
+        return target
+
+    def key(self, keysym, target=None):
+        """Presses and releases a key; with target (Window or title), focuses it first."""
+        if target is not None:
+            self.focus(target)
         self._xdotool("key", keysym)
 
     def move_mouse(self, x, y):
