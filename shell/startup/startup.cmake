@@ -18,9 +18,6 @@ zelvane_warnings(zelvane_startup)
 
 # The shell program, dist/ゼルヴェイン.scr. The saver host, the preview and the
 # settings dialog add their libraries to it from their own folders.
-if(NOT TARGET zelvane_runtime OR NOT EXISTS ${CMAKE_CURRENT_LIST_DIR}/../host/saver_host.h)
-  return()
-endif()
 set(shell_resources ${CMAKE_CURRENT_LIST_DIR}/../resources)
 add_executable(zelvane_shell WIN32
   ${CMAKE_CURRENT_LIST_DIR}/win32_shell_entry.cpp
