@@ -48,16 +48,6 @@ class HostTest(WineTestCase):
         self.assertEqual(self.wait_for_exit(process, timeout=END_TIMEOUT), 0)
         self.assertEqual(self.probe.find(title=HOST_TITLE), [])
 
-    def test_window_already_titled_as_the_renderer_counts_as_the_renderer(self):
-        stand_in = self.open_test_window(200, 100, title=RENDERER_TITLE)
-        process = self.start_program(self.install_with_stand_in(), "/s")
-        self.wait_for_host()
-        # Well past the wait for a renderer window that never appears.
-        time.sleep(APPEAR_LIMIT + 2)
-        self.assertTrue(process.is_running(), "the host ended while the window was there")
-        self.assertTrue(self.probe.destroy(stand_in.hwnd))
-        self.assertEqual(self.wait_for_exit(process, timeout=END_TIMEOUT), 0)
-
     def test_renderer_that_never_shows_its_window_ends_the_run_after_the_wait(self):
         started = time.monotonic()
         process = self.start_program(self.install_with_stand_in(), "/s")

