@@ -51,6 +51,12 @@ start_xvfb() {
   echo ":$n" >"$dir/display"
 }
 
+# Ends every Wine process of the prefix and waits until its wineserver is gone.
+end_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+}
+
 make_prefix() {
   [ -f "$WINEPREFIX/.zelvane-ready" ] && return 0
   rm -rf "$WINEPREFIX"
@@ -66,15 +72,25 @@ make_prefix() {
 case ${1:-} in
   start)
     mkdir -p "$dir"
+    previous_display=$(display_of || true)
     start_xvfb
     export DISPLAY=$(display_of)
+    # Wine processes left from an earlier run would still draw on a display that
+    # is gone: a new display starts with a new wineserver.
+    if [ "$previous_display" != "$DISPLAY" ] && [ -d "$WINEPREFIX" ]; then
+      end_wine
+    fi
     make_prefix
     # Keeps one wineserver for the whole run; one that is already running is kept.
     wineserver -p </dev/null >"$dir/wineserver.log" 2>&1 || true
     ;;
   stop)
-    if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
-    if xvfb_alive; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
+    if [ -d "$WINEPREFIX" ]; then end_wine; fi
+    if xvfb_alive; then
+      pid=$(cat "$dir/xvfb.pid")
+      kill "$pid" 2>/dev/null || true
+      for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    fi
     rm -f "$dir/xvfb.pid" "$dir/display"
     ;;
   exec)
