@@ -3,18 +3,31 @@
 import shutil
 import unittest
 
-from harness import WineTestCase, parse_records
+from harness import Screenshot, WineTestCase, parse_records
+from harness.screen import _parse_ppm
 
 JAPANESE_TITLE = "<ゼルヴェイン> 試験"
 MISSING_FILE_TEXT = "ゼルヴェイン.dll が同じﾌｫﾙﾀﾞに見つかりません！"
 APP_TITLE = "ゼルヴェイン (ScreenSaver)"
 
 
-class ProbeOutputTest(unittest.TestCase):
+class OutputParsingTest(unittest.TestCase):
     def test_records_and_escapes(self):
         text = "hwnd=1\ntitle=a\\\\b\\nc\n\nhwnd=2\ntitle=\n\n"
         self.assertEqual(parse_records(text),
                          [{"hwnd": "1", "title": "a\\b\nc"}, {"hwnd": "2", "title": ""}])
+
+    def test_picture_statistics(self):
+        # 2 x 2 pixels: black, near-black, saturated red, bright grey.
+        data = b"P6\n# comment\n2 2\n255\n" + bytes([0, 0, 0, 10, 12, 8, 250, 20, 0, 200, 200, 200])
+        width, height, rgb = _parse_ppm(data)
+        shot = Screenshot(width, height, rgb, None)
+        stats = shot.stats(step=1)
+        self.assertEqual((stats.pixels, stats.black, stats.coloured), (4, 2, 1))
+        self.assertEqual(shot.pixel(0, 1), (250, 20, 0))
+        changed = Screenshot(2, 2, rgb[:3] + bytes([40, 12, 8]) + rgb[6:], None)
+        self.assertEqual(shot.difference(changed), 0.25)
+        self.assertEqual(shot.difference(shot), 0.0)
 
 
 class WindowProbeTest(WineTestCase):

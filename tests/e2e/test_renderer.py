@@ -119,7 +119,7 @@ class RendererPictureTest(RendererTestCase):
         shot = self.screenshot("glows")
         stats = shot.stats()
         self.last_stats = stats
-        if stats.black_fraction > 0.5 and stats.coloured_fraction > 0.001:
+        if stats.black_fraction > 0.6 and stats.coloured_fraction > 0.005:
             return shot
         return None
 
