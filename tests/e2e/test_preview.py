@@ -30,9 +30,12 @@ class PreviewTest(WineTestCase):
     def attach(self, width, height):
         parent = self.open_test_window(width, height, x=PARENT_AT[0], y=PARENT_AT[1])
         process = self.start_program(self.shell, "/p", str(parent.hwnd))
-        windows = self.probe.wait_for(title=PREVIEW_TITLE, parent=parent.hwnd,
-                                      timeout=START_TIMEOUT)
-        self.assertEqual(len(windows), 1, "no preview inside the parent")
+
+        def shown():  # the preview is shown once it has been placed
+            windows = self.probe.find(title=PREVIEW_TITLE, parent=parent.hwnd)
+            return windows if windows and windows[0].visible else None
+        windows = self.wait_until(shown, timeout=START_TIMEOUT, message="preview shown")
+        self.assertEqual(len(windows), 1)
         return parent, process, windows[0]
 
     def test_preview_is_a_child_covering_its_parent_and_ends_with_it(self):
@@ -40,7 +43,6 @@ class PreviewTest(WineTestCase):
             with self.subTest(size=(width, height)):
                 parent, process, preview = self.attach(width, height)
                 self.assertEqual(preview.style & (WS_CHILD | WS_POPUP), WS_CHILD)
-                self.assertTrue(preview.visible)
                 self.assertEqual((preview.left, preview.top), PARENT_AT)
                 self.assertEqual((preview.width, preview.height), (width, height))
                 self.assertTrue(self.probe.destroy(parent.hwnd))
