@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64
   xvfb xdotool x11-utils xauth imagemagick locales python3
+  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox libsox-fmt-mp3
 )
 
 missing=()
