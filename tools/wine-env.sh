@@ -57,16 +57,24 @@ end_wine() {
   wineserver -w >/dev/null 2>&1 || true
 }
 
+# Bumped whenever the prefix's settings below change, so old prefixes are remade.
+prefix_version=2
+
 make_prefix() {
-  [ -f "$WINEPREFIX/.zelvane-ready" ] && return 0
+  [ "$(cat "$WINEPREFIX/.zelvane-ready" 2>/dev/null)" = "$prefix_version" ] && return 0
+  end_wine
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >"$dir/wineboot.log" 2>&1 || true
   # A crash must fail a test, not open winedbg's dialog and hang it.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >>"$dir/wineboot.log" 2>&1
+  # There is no window manager on the virtual display: Wine must not wait for
+  # one (it waits two seconds for each full-screen window it hides otherwise).
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >>"$dir/wineboot.log" 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.zelvane-ready"
+  echo "$prefix_version" >"$WINEPREFIX/.zelvane-ready"
 }
 
 case ${1:-} in
