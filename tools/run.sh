@@ -20,15 +20,9 @@ tools/wine-env.sh start
 trap 'tools/wine-env.sh stop' EXIT
 eval "$(tools/wine-env.sh env)"
 
-saver=$root/dist/ゼルヴェイン.scr
-if [ -f "$saver" ] && [ -f "$root/shell/host/saver_host.h" ]; then
-  program=("$saver" /s)
-else
-  program=("$root/dist/ゼルヴェイン.dll")
-fi
-
+# The platform starts a saver with /s; the shell then starts the renderer.
 log=$root/build/run/saver.log
-wine "${program[@]}" >"$log" 2>&1 &
+wine "$root/dist/ゼルヴェイン.scr" /s >"$log" 2>&1 &
 pid=$!
 
 if [ -n "${ZELVANE_DISPLAY:-}" ]; then
@@ -51,12 +45,13 @@ window=$(xdotool search --name '^Zelvane_VC$' | head -n 1 || true)
 if [ -n "$window" ]; then
   xdotool windowfocus --sync "$window" key space || true
 fi
+# The shell notices within half a second that the renderer has gone, and ends.
 for _ in $(seq 1 50); do
   kill -0 $pid 2>/dev/null || break
   sleep 0.1
 done
 if kill -0 $pid 2>/dev/null; then
-  echo "The saver did not end on the key press; ending it." >&2
+  echo "The saver did not end after the key press; ending it." >&2
   kill $pid || true
   exit 1
 fi
