@@ -126,8 +126,10 @@ def rounded(levels):
 
 class FileMusicTest(MusicTestCase):
     def test_wav_loops_while_the_saver_runs_and_stops_with_it(self):
-        # One second of tone heard for three seconds on end: it loops.
-        tone = self.make_tone("ループ 音.wav", 1.0)
+        # One second of tone heard for three seconds on end: it loops. Wine
+        # opens the sound file by its name in the system's ANSI code page, so
+        # the name keeps to ASCII to be found on the Western system too.
+        tone = self.make_tone("loop tone.wav", 1.0)
         process, mark = self.start_saver(self.install(KIND_FILE, music_file=tone))
         heard_from = self.first_loud(mark)
         span = 3.0
