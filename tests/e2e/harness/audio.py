@@ -152,7 +152,11 @@ class Recording:
                                            stderr=log, start_new_session=True,
                                            preexec_fn=_end_with_parent)
         # The sink plays silence when nobody plays, so the file grows from the start.
-        self.wait_for(BYTES_PER_FRAME, timeout=20.0)
+        try:
+            self.wait_for(BYTES_PER_FRAME, timeout=20.0)
+        except BaseException:
+            self.stop()
+            raise
 
     def position(self):
         """How much has been recorded, in bytes (a whole number of frames)."""
