@@ -1,7 +1,9 @@
 // Watches over the renderer from the saver host: first until its window
-// appears, then until it has gone. A renderer whose window never appears (its
-// start failed, or it ended before it was seen) must not keep the shell
-// waiting forever, so the wait for the window is bounded.
+// appears, then until it has gone. A renderer whose window is never seen (its
+// start failed, or it was dismissed before the host's first look found it)
+// must not keep the shell and its music running: the run ends as soon as the
+// renderer process is known to have ended, and the wait for the window is
+// bounded in any case.
 #pragma once
 
 #include <cstdint>
@@ -20,13 +22,16 @@ class RendererWatch {
   enum class Verdict {
     kWatching,       // nothing to do yet
     kRendererEnded,  // the window was seen and has gone: the run is over
-    kNeverAppeared,  // the window did not appear in time: the run is over
+    kNeverAppeared,  // the window was never seen and the renderer has ended or
+                     // the wait ran out: the run is over
   };
 
   explicit RendererWatch(std::uint64_t startMs) : startMs_(startMs) {}
 
-  // One look for the renderer window at nowMs (a monotonic clock in ms).
-  Verdict Look(bool windowFound, std::uint64_t nowMs);
+  // One look for the renderer window at nowMs (a monotonic clock in ms);
+  // processEnded tells whether the started renderer process has ended (or
+  // never started).
+  Verdict Look(bool windowFound, bool processEnded, std::uint64_t nowMs);
   bool Seen() const { return seen_; }
 
  private:

@@ -1,12 +1,14 @@
 #include "host/win32_renderer_process.h"
 
-#include <windows.h>
-
 #include "host/renderer_launch.h"
 
 namespace zelvane::host {
 
-bool StartRendererProcess(const std::wstring& path) {
+RendererProcess::~RendererProcess() {
+  if (process_) CloseHandle(process_);
+}
+
+bool RendererProcess::Start(const std::wstring& path) {
   // The full path as the program name: the platform's search path is never
   // consulted, so no other program of that name can be started instead.
   std::wstring commandLine = RendererCommandLine(path);
@@ -19,10 +21,14 @@ bool StartRendererProcess(const std::wstring& path) {
                       nullptr, &startup, &process)) {
     return false;
   }
-  // The host never waits on the renderer; it watches for its window instead.
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Kept only to ask whether the renderer has ended; the host never waits on it.
+  process_ = process.hProcess;
   return true;
+}
+
+bool RendererProcess::HasEnded() const {
+  return !process_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
 }
 
 }  // namespace zelvane::host

@@ -64,7 +64,7 @@ class Zelvane_S final : public rt::Form {
     rt::Attempt([this] { RendererPath = zelvane::host::RendererPathIn(rt::ProgramFolder()); });
     // A renderer that fails to start never shows its window; the bounded wait
     // for that window ends the run.
-    rt::Attempt([this] { zelvane::host::StartRendererProcess(RendererPath); });
+    rt::Attempt([this] { renderer_.Start(RendererPath); });
   }
 
   void Timer1_Timer() { Zelvane_BGM::OnMp3Timer(); }
@@ -73,7 +73,8 @@ class Zelvane_S final : public rt::Form {
 
   void Timer3_Timer() {
     const bool found = FindWindowW(nullptr, zelvane::host::kRendererWindowTitle) != nullptr;
-    if (watch_.Look(found, GetTickCount64()) == RendererWatch::Verdict::kWatching) return;
+    const bool ended = renderer_.HasEnded();
+    if (watch_.Look(found, ended, GetTickCount64()) == RendererWatch::Verdict::kWatching) return;
     rt::Attempt([this] { Timer3.SetEnabled(false); });
     Unload();
   }
@@ -103,6 +104,7 @@ class Zelvane_S final : public rt::Form {
   Zelvane_BGM::WinmmMediaCommands mediaCommands_;
   Zelvane_BGM::WinmmSound sound_;
   zelvane::MusicSettings music_;
+  zelvane::host::RendererProcess renderer_;
   RendererWatch watch_{0};
   std::wstring RendererPath;
 };

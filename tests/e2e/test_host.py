@@ -1,6 +1,6 @@
 """The saver host: it starts the renderer, ends the run once the renderer's
-window has gone, and does not wait forever for a renderer that never shows
-one. Each test runs a copy of the shell in a folder of its own, beside the
+window has gone, and ends it too when the renderer ends without ever having
+shown a window. Each test runs a copy of the shell in a folder of its own, beside the
 real renderer or a stand-in that ends at once without a window (the probe
 without arguments)."""
 
@@ -106,9 +106,11 @@ class HostTest(WineTestCase):
     def test_run_with_empty_command_line_ends_by_itself_when_the_renderer_is_dismissed(self):
         self.run_and_dismiss()
 
-    def test_renderer_that_never_shows_its_window_ends_the_run_after_the_wait(self):
+    def test_renderer_that_ends_without_a_window_ends_the_run(self):
         started = time.monotonic()
         process = self.start_program(self.install_with_stand_in(), "/s")
         self.wait_for_host()
         self.assertEqual(self.wait_for_exit(process, timeout=APPEAR_LIMIT + END_TIMEOUT), 0)
-        self.assertGreaterEqual(time.monotonic() - started, APPEAR_LIMIT)
+        # The host notices that the renderer has ended; it does not sit out its
+        # wait for the window (which only bounds a renderer that lives on unseen).
+        self.assertLess(time.monotonic() - started, APPEAR_LIMIT)

@@ -11,22 +11,31 @@ using Verdict = RendererWatch::Verdict;
 
 TEST(RendererWatchTest, RunEndsOnlyAfterTheWindowWasSeenAndHasGone) {
   RendererWatch watch(1'000);
-  EXPECT_EQ(watch.Look(false, 1'500), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(true, 2'000), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(true, 60'000), Verdict::kWatching);  // no time limit once seen
-  EXPECT_EQ(watch.Look(false, 60'500), Verdict::kRendererEnded);
+  EXPECT_EQ(watch.Look(false, false, 1'500), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(true, false, 2'000), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(true, false, 60'000), Verdict::kWatching);  // no time limit once seen
+  EXPECT_EQ(watch.Look(false, true, 60'500), Verdict::kRendererEnded);
 }
 
 TEST(RendererWatchTest, WindowAlreadyThereCountsAsTheRenderer) {
+  // Our own renderer failed to start, yet a window of that title is up.
   RendererWatch watch(0);
-  EXPECT_EQ(watch.Look(true, 500), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(false, 1'000), Verdict::kRendererEnded);
+  EXPECT_EQ(watch.Look(true, true, 500), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(true, true, 1'000), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(false, true, 1'500), Verdict::kRendererEnded);
+}
+
+TEST(RendererWatchTest, RendererThatEndsUnseenEndsTheRunAtOnce) {
+  // Dismissed before the first look, or never started.
+  RendererWatch watch(0);
+  EXPECT_EQ(watch.Look(false, false, 500), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(false, true, 1'000), Verdict::kNeverAppeared);
 }
 
 TEST(RendererWatchTest, WaitForAWindowThatNeverAppearsIsBounded) {
   RendererWatch watch(10'000);
-  EXPECT_EQ(watch.Look(false, 10'000 + kRendererAppearTimeoutMs - 1), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(false, 10'000 + kRendererAppearTimeoutMs), Verdict::kNeverAppeared);
+  EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs - 1), Verdict::kWatching);
+  EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs), Verdict::kNeverAppeared);
 }
 
 TEST(RendererLaunchTest, RendererIsInTheProgramFolderAndItsPathIsQuoted) {
