@@ -100,10 +100,10 @@ class ConfigureTest(StartupTestCase):
     def test_settings_dialog_is_shown_and_its_closing_ends_the_shell(self):
         shell = self.install_shell(with_renderer=True)
         process = self.start_program(shell, "/c:1234")
-        windows = self.probe.wait_for(title=DIALOG_TITLE, timeout=START_TIMEOUT)
-        self.assertEqual(len(windows), 1, "the settings dialog did not open")
+        # The form's window exists hidden from its load on; wait until it is shown.
+        windows = self.probe.wait_for(title=DIALOG_TITLE, visible=True, timeout=START_TIMEOUT)
+        self.assertEqual(len(windows), 1, "the settings dialog was not shown")
         [dialog] = windows
-        self.assertTrue(dialog.visible)
         self.assertEqual(dialog.owner, 0)
         self.assertTrue(dialog.style & WS_SYSMENU)
         self.assertIsNone(process.poll())
