@@ -1,7 +1,6 @@
 # GoogleTest for both builds: the system package natively, built from Debian's
 # googletest sources for the Windows build.
 if(CMAKE_CROSSCOMPILING)
-  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 else()
