@@ -26,16 +26,6 @@ constexpr double kNearPlane = 0.01;
 constexpr double kEyeDistance = 2.5;
 constexpr int kDiscardedRandomValues = 20;
 
-// Simulates without drawing, to let the trails develop.
-struct NoDrawer {
-  void SetColor(const float*) {}
-  void PushMatrix() {}
-  void Translate(float, float, float) {}
-  void Scale(float) {}
-  void DrawGlow() {}
-  void PopMatrix() {}
-};
-
 // Draws each glow billboard into a floating-point image, added to what is
 // there. The billboard faces the eye, so it projects to an upright square.
 class SoftwareDrawer {
@@ -127,7 +117,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < kDiscardedRandomValues; ++i) NextRandom(field.randomState);
   InitField(field, settings);
 
-  NoDrawer skip;
+  NullPointDrawer skip;  // simulates only, to let the trails develop
   for (int frame = 0; frame < frames; ++frame) {
     AdvanceViewAngle(field, settings.rotationSpeed);
     for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, skip);

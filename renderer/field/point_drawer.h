@@ -13,3 +13,14 @@ concept PointDrawer = requires(Drawer drawer, const float* rgb, float value) {
   drawer.DrawGlow();
   drawer.PopMatrix();
 };
+
+// Takes the drawing calls and does nothing with them: for stepping the field
+// without a picture.
+struct NullPointDrawer {
+  void SetColor(const float*) {}
+  void PushMatrix() {}
+  void Translate(float, float, float) {}
+  void Scale(float) {}
+  void DrawGlow() {}
+  void PopMatrix() {}
+};

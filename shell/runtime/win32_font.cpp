@@ -30,4 +30,13 @@ COLORREF PlatformColour(std::uint32_t colour) {
   return colour & 0xFFFFFF;
 }
 
+void DrawLine(HDC dc, int x1, int y1, int x2, int y2, std::uint32_t colour) {
+  HPEN pen = CreatePen(PS_SOLID, 1, PlatformColour(colour));
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
 }  // namespace zelvane::rt

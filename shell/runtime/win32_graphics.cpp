@@ -90,12 +90,8 @@ void LineControl::SetBorderColour(Colour colour) {
 }
 
 void LineControl::Paint(HDC dc) const {
-  HPEN pen = CreatePen(PS_SOLID, 1, PlatformColour(colour_));
-  HGDIOBJ old = SelectObject(dc, pen);
-  MoveToEx(dc, TwipsToPixels(x1_), TwipsToPixels(y1_), nullptr);
-  LineTo(dc, TwipsToPixels(x2_), TwipsToPixels(y2_));
-  SelectObject(dc, old);
-  DeleteObject(pen);
+  DrawLine(dc, TwipsToPixels(x1_), TwipsToPixels(y1_), TwipsToPixels(x2_), TwipsToPixels(y2_),
+           colour_);
 }
 
 }  // namespace zelvane::rt

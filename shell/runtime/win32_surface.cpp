@@ -72,12 +72,7 @@ void Surface::Clear() {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
-  HPEN pen = CreatePen(PS_SOLID, 1, PlatformColour(colour));
-  HGDIOBJ old = SelectObject(dc_, pen);
-  MoveToEx(dc_, Px(x1), Px(y1), nullptr);
-  LineTo(dc_, Px(x2), Px(y2));
-  SelectObject(dc_, old);
-  DeleteObject(pen);
+  DrawLine(dc_, Px(x1), Px(y1), Px(x2), Px(y2), colour);
 }
 
 void Surface::FillBox(double x1, double y1, double x2, double y2, Colour colour) {

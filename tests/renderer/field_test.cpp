@@ -3,7 +3,6 @@
 #include "field/hsv_colour.h"
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
-#include "null_drawer.h"
 
 TEST(RandomGenerator, KnownSequenceAndScalingsThatReachTheirBounds) {
   uint32_t state = 99;
@@ -45,7 +44,7 @@ TEST(Swarm, CoefficientsTurnAtTheBounds) {
   swarm.coefficients = {0.99f, -0.99f};
   swarm.coefficientVelocities = {0.02f, -0.02f};
   FieldState field;
-  NullDrawer drawer;
+  NullPointDrawer drawer;
   UpdateSwarm(swarm, field, drawer);
   EXPECT_EQ(swarm.coefficients[0], 1.0f);
   EXPECT_EQ(swarm.coefficients[1], -1.0f);

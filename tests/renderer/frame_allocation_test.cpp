@@ -7,7 +7,6 @@
 
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
-#include "null_drawer.h"
 #include "scene/view_angle.h"
 
 namespace {
@@ -31,7 +30,7 @@ TEST(FrameAllocation, DrawingFramesNeverTouchesTheHeap) {
   FieldState field;
   SeedRandom(field.randomState, 12345);
   InitField(field, kFixedRendererSettings);
-  NullDrawer drawer;
+  NullPointDrawer drawer;
   const long before = heapCalls;
   for (int frame = 0; frame < 2000; ++frame) {
     AdvanceViewAngle(field, kFixedRendererSettings.rotationSpeed);
