@@ -139,12 +139,4 @@ void ComboBox::OnPlaceChanged() {
   MoveWindow(window_, r.left, r.top, r.right - r.left, r.bottom - r.top + kListHeightPixels, TRUE);
 }
 
-void ComboBox::OnVisibleChanged() {
-  if (window_) ShowWindow(window_, Visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void ComboBox::OnEnabledChanged() {
-  if (window_) EnableWindow(window_, Enabled());
-}
-
 }  // namespace zelvane::rt

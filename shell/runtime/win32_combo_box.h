@@ -52,8 +52,6 @@ class ComboBox : public Control {
   void CreateWindowPart() override;
   void DestroyWindowPart() override;
   void OnPlaceChanged() override;
-  void OnVisibleChanged() override;
-  void OnEnabledChanged() override;
 
  private:
   ComboStyle style_;

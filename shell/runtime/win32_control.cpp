@@ -42,6 +42,21 @@ void Control::SetEnabled(bool enabled) {
   InvalidateArea();
 }
 
+void Control::OnPlaceChanged() {
+  if (HWND window = hWnd()) {
+    const RECT r = PixelRect();
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  }
+}
+
+void Control::OnVisibleChanged() {
+  if (HWND window = hWnd()) ShowWindow(window, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::OnEnabledChanged() {
+  if (HWND window = hWnd()) EnableWindow(window, Enabled());
+}
+
 void Control::InvalidateArea() const {
   if (HWND window = container_.hWnd()) {
     const RECT rect = PixelRect();

@@ -61,10 +61,11 @@ class Control {
   // Called once the container's window exists, and when it goes.
   virtual void CreateWindowPart() {}
   virtual void DestroyWindowPart() {}
-  // Called after the place, visibility or enabled state changed.
-  virtual void OnPlaceChanged() {}
-  virtual void OnVisibleChanged() {}
-  virtual void OnEnabledChanged() {}
+  // Called after the place, visibility or enabled state changed; by default
+  // the control's own window, if it has one, follows.
+  virtual void OnPlaceChanged();
+  virtual void OnVisibleChanged();
+  virtual void OnEnabledChanged();
   // Asks the container to repaint the control's area.
   void InvalidateArea() const;
 

@@ -30,21 +30,6 @@ void PictureBox::DestroyWindowPart() {
   DestroyContainerWindow();
 }
 
-void PictureBox::OnPlaceChanged() {
-  if (HWND window = hWnd()) {
-    const RECT r = PixelRect();
-    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-  }
-}
-
-void PictureBox::OnVisibleChanged() {
-  if (HWND window = hWnd()) ShowWindow(window, Visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void PictureBox::OnEnabledChanged() {
-  if (HWND window = hWnd()) EnableWindow(window, Enabled());
-}
-
 void PictureBox::OnMouse(MouseAction action, const MouseEvent& event) {
   switch (action) {
     case MouseAction::kDown:

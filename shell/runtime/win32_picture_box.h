@@ -26,9 +26,6 @@ class PictureBox : public Control, public Container {
  protected:
   void CreateWindowPart() override;
   void DestroyWindowPart() override;
-  void OnPlaceChanged() override;
-  void OnVisibleChanged() override;
-  void OnEnabledChanged() override;
   void OnMouse(MouseAction action, const MouseEvent& event) override;
 };
 

@@ -59,21 +59,6 @@ void UserControl::PropertyChanged(std::wstring_view name) {
   if (PropertyChangedNotice) PropertyChangedNotice(name);
 }
 
-void UserControl::OnPlaceChanged() {
-  if (HWND window = hWnd()) {
-    const RECT r = PixelRect();
-    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-  }
-}
-
-void UserControl::OnVisibleChanged() {
-  if (HWND window = hWnd()) ShowWindow(window, Visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void UserControl::OnEnabledChanged() {
-  if (HWND window = hWnd()) EnableWindow(window, Enabled());
-}
-
 void UserControl::OnResized() {
   if (created_) RunHandler([this] { UserControl_Resize(); });
 }

@@ -56,9 +56,6 @@ class UserControl : public Control, public Container {
 
   void CreateWindowPart() override;
   void DestroyWindowPart() override;
-  void OnPlaceChanged() override;
-  void OnVisibleChanged() override;
-  void OnEnabledChanged() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnResized() override;
   void OnMouse(MouseAction action, const MouseEvent& event) override;
