@@ -12,4 +12,7 @@ inline constexpr wchar_t kSaverHostTitle[] = L"Zelvane_Main";
 // Title of the settings dialog.
 inline constexpr wchar_t kSettingsDialogTitle[] = L"<ゼルヴェイン>";
 
+// The help page shipped beside the programs, opened from the settings dialog.
+inline constexpr wchar_t kHelpPageFileName[] = L"ゼルヴェイン.html";
+
 }  // namespace zelvane
