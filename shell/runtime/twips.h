@@ -10,7 +10,9 @@ inline constexpr int kTwipsPerPixel = 15;
 
 enum class ScaleMode { kTwips, kPixels };
 
-// The nearest whole pixel; halves round away from zero.
+// The one rounding from twips to pixels, for every place and size: the
+// nearest whole pixel, halves away from zero (7.5 twips -> 1, -7.5 -> -1). A
+// place computed in fractions of a twip rounds the same way (102.5 -> 7).
 inline int TwipsToPixels(double twips) {
   return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
@@ -34,6 +36,21 @@ struct Bounds {
   int height = 0;
   friend bool operator==(const Bounds&, const Bounds&) = default;
 };
+
+// A place in pixels. Each of the four values rounds on its own, so a
+// control's pixel size does not depend on where it sits.
+struct PixelPlace {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelPlace&, const PixelPlace&) = default;
+};
+
+inline PixelPlace PixelPlaceOf(const Bounds& b) {
+  return {TwipsToPixels(b.left), TwipsToPixels(b.top), TwipsToPixels(b.width),
+          TwipsToPixels(b.height)};
+}
 
 constexpr Bounds PixelBounds(int left, int top, int width, int height) {
   return {PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width), PixelsToTwips(height)};

@@ -7,6 +7,7 @@
 #include "program_facts.h"
 #include "win32_combo_box.h"
 #include "win32_loaded_forms.h"
+#include "win32_picture_box.h"
 #include "win32_program.h"
 #include "win32_timer.h"
 
@@ -126,6 +127,13 @@ void Container::Compose(HDC dc, int dx, int dy) const {
     if (windowless && windowless->Visible()) windowless->Paint(dc);
   }
   SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+void Container::ForEachControl(const std::function<void(Control&)>& visit) const {
+  for (Control* control : std::vector<Control*>(controls_)) {
+    visit(*control);
+    if (auto* box = dynamic_cast<PictureBox*>(control)) box->ForEachControl(visit);
+  }
 }
 
 void Container::Paint() {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "colour.h"
@@ -51,6 +52,11 @@ class Container {
   // Draws the surface and the windowless controls on dc, shifted by (dx, dy)
   // pixels; used for painting and by transparent children.
   void Compose(HDC dc, int dx, int dy) const;
+
+  // Visits every control of the container in the order they were created; the
+  // controls inside a picture box follow the box itself. The parts of a user
+  // control are its own and are not visited.
+  void ForEachControl(const std::function<void(Control&)>& visit) const;
 
  protected:
   friend class Control;

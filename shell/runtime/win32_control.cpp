@@ -24,8 +24,8 @@ void Control::Move(int left, int top, int width, int height) {
 }
 
 RECT Control::PixelRect() const {
-  const int left = TwipsToPixels(bounds_.left), top = TwipsToPixels(bounds_.top);
-  return {left, top, left + TwipsToPixels(bounds_.width), top + TwipsToPixels(bounds_.height)};
+  const PixelPlace p = PixelPlaceOf(bounds_);
+  return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
 void Control::SetVisible(bool visible) {

@@ -22,7 +22,8 @@ void PictureBox::CreateWindowPart() {
   DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   if (Visible()) style |= WS_VISIBLE;
   if (!Enabled()) style |= WS_DISABLED;
-  if (!CreateContainerWindow(style, 0, parent, PixelRect(), L"")) return;
+  // Tab reaches the controls inside the box as it does those of the form.
+  if (!CreateContainerWindow(style, WS_EX_CONTROLPARENT, parent, PixelRect(), L"")) return;
   CreateChildren();
 }
 

@@ -46,7 +46,13 @@ void Surface::Resize(int widthPixels, int heightPixels) {
   if (!bitmap) return;  // keep the old surface rather than none
   HDC fresh = CreateCompatibleDC(dc_);
   HGDIOBJ old = SelectObject(fresh, bitmap);
+  // Where the surface grows, the back colour and the back picture show, as a
+  // clear would show them; what was drawn before stays on top where it fits.
   Fill(fresh, RECT{0, 0, std::max(widthPixels, 1), std::max(heightPixels, 1)}, back_);
+  if (!picture_.Empty()) {
+    picture_.Draw(fresh, 0, 0, picture_.WidthPixels(), picture_.HeightPixels(), 0, 0,
+                  picture_.WidthPixels(), picture_.HeightPixels());
+  }
   if (bitmap_) BitBlt(fresh, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
   SelectObject(fresh, old);
   DeleteDC(fresh);

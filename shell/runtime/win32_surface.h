@@ -64,7 +64,9 @@ class Surface {
   void Refresh();
 
   // Sizing and presenting, used by the window that owns the surface. A new
-  // size keeps what was drawn where it still fits.
+  // size keeps what was drawn where it still fits; the rest shows the back
+  // colour and the back picture, so a picture given before the window existed
+  // is not lost when the surface takes the window's size.
   void Resize(int widthPixels, int heightPixels);
   void AttachWindow(HWND window) { window_ = window; }
 

@@ -327,6 +327,46 @@ TEST(Surface, WhatWasDrawnSurvivesARepaint) {
   form.Unload();
 }
 
+TEST(Surface, APictureGivenBeforeTheWindowExistsIsShown) {
+  TestForm form;
+  PictureBox Pic_Late{form, PixelBounds(10, 80, 30, 20),
+                      Appearance{kWhite, {}, ScaleMode::kPixels}};
+  Pic_Late.SetPicture(SolidPicture(20, 10, kBlue));
+  form.Canvas().FillBox(0, 0, 3, 3, kRed);  // drawn on the form before it has a size
+  form.Show();
+  Pic_Late.Refresh();
+  EXPECT_EQ(Pic_Late.Canvas().Point(19, 9), kBlue);
+  EXPECT_EQ(ShownAt(Pic_Late.hWnd(), 5, 5), kBlue);
+  EXPECT_EQ(ShownAt(Pic_Late.hWnd(), 25, 15), kWhite);
+  // What was drawn stays where it fits; the rest shows the back colour.
+  EXPECT_EQ(form.Canvas().Point(0, 0), kRed);
+  EXPECT_EQ(form.Canvas().Point(150, 100), kWhite);
+  form.Unload();
+}
+
+TEST(Container, EveryControlIsVisitedWithThoseInsidePictureBoxes) {
+  TestForm form;
+  std::vector<const Control*> seen;
+  form.ForEachControl([&](Control& c) { seen.push_back(&c); });
+  // The button's own caption label is a part of the button, not of the form.
+  const std::vector<const Control*> expected = {&form.lbl_Open,   &form.Shape1,    &form.Line1,
+                                                &form.Pic_C,      &form.Cmb_List,  &form.Cmd_Ok,
+                                                &form.Img_Opt(0), &form.Img_Opt(1)};
+  EXPECT_EQ(seen, expected);
+}
+
+TEST(Container, TabReachesTheControlsInsideAPictureBox) {
+  TestForm form;
+  form.Show();
+  form.Cmd_Ok.SetFocus();
+  ASSERT_EQ(GetFocus(), form.Cmd_Ok.hWnd());
+  MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(form.hWnd(), &tab));
+  const HWND focus = GetFocus();
+  EXPECT_TRUE(focus == form.Cmb_List.hWnd() || IsChild(form.Cmb_List.hWnd(), focus));
+  form.Unload();
+}
+
 TEST(Controls, WindowlessControlsTakeTheMouseOnTheirArea) {
   TestForm form;
   form.Show();
