@@ -61,13 +61,19 @@ bool IsHighSurrogate(wchar_t c) {
 
 }  // namespace
 
-std::int16_t SettingNumber(std::wstring_view text) {
+std::optional<double> DecimalNumber(std::wstring_view text) {
   const std::string number = NumberSpelling(text);
-  if (number.empty()) return 0;
+  if (number.empty()) return std::nullopt;
   double value = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error != std::errc() || end != number.data() + number.size()) return 0;
-  const double whole = std::floor(value);
+  if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+  return value;
+}
+
+std::int16_t SettingNumber(std::wstring_view text) {
+  const std::optional<double> value = DecimalNumber(text);
+  if (!value) return 0;
+  const double whole = std::floor(*value);
   if (whole < std::numeric_limits<std::int16_t>::min() ||
       whole > std::numeric_limits<std::int16_t>::max()) {
     return 0;

@@ -4,10 +4,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zelvane {
+
+// The decimal number that text spells as a whole (blanks around it allowed,
+// optional sign, optional fraction and exponent), or nothing.
+std::optional<double> DecimalNumber(std::wstring_view text);
 
 // The number a stored setting stands for: a decimal number (optional sign,
 // optional fraction and exponent, blanks around it allowed) rounded down,
