@@ -58,7 +58,7 @@ end_wine() {
 }
 
 # Bumped whenever the prefix's settings below change, so old prefixes are remade.
-prefix_version=2
+prefix_version=3
 
 make_prefix() {
   [ "$(cat "$WINEPREFIX/.zelvane-ready" 2>/dev/null)" = "$prefix_version" ] && return 0
@@ -73,6 +73,13 @@ make_prefix() {
   # one (it waits two seconds for each full-screen window it hides otherwise).
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
     >>"$dir/wineboot.log" 2>&1
+  # The Japanese faces the shell's forms ask for, by metric-compatible free fonts
+  # (fonts-ipafont-gothic); without them Wine picks a fixed-pitch face and the
+  # dialog's labels wrap.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ \
+    /d 'IPAPGothic' /f >>"$dir/wineboot.log" 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ \
+    /d 'IPAGothic' /f >>"$dir/wineboot.log" 2>&1
   wineserver -w
   echo "$prefix_version" >"$WINEPREFIX/.zelvane-ready"
 }

@@ -38,6 +38,11 @@ void Label::SetBackColour(Colour colour) {
   InvalidateArea();
 }
 
+void Label::SetWordWrap(bool wrap) {
+  wordWrap_ = wrap;
+  InvalidateArea();
+}
+
 void Label::Paint(HDC dc) const {
   RECT rect = PixelRect();
   if (!transparent_) {
@@ -48,7 +53,8 @@ void Label::Paint(HDC dc) const {
   HGDIOBJ oldFont = SelectObject(dc, FontHandle(font_));
   SetBkMode(dc, TRANSPARENT);
   // File paths may hold '&', which must show as it is.
-  UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+  UINT format =
+      DT_NOPREFIX | (wordWrap_ ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE | DT_NOCLIP);
   format |= alignment_ == Alignment::kCentre  ? DT_CENTER
             : alignment_ == Alignment::kRight ? DT_RIGHT
                                               : DT_LEFT;

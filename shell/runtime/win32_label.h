@@ -30,6 +30,11 @@ class Label : public WindowlessControl {
   void SetTransparent(bool transparent);
   Colour BackColour() const { return back_; }
   void SetBackColour(Colour colour);
+  // Without word wrap the caption stays on one line and may run past the
+  // label's right edge: a one-line label whose font is a little wider than
+  // the one it was laid out for keeps all its words.
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
 
   void Paint(HDC dc) const override;
 
@@ -40,6 +45,7 @@ class Label : public WindowlessControl {
   Colour back_ = 0x8000000F;
   Alignment alignment_ = Alignment::kLeft;
   bool transparent_ = true;
+  bool wordWrap_ = true;
 };
 
 }  // namespace zelvane::rt

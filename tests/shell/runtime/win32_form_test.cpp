@@ -344,6 +344,37 @@ TEST(Surface, APictureGivenBeforeTheWindowExistsIsShown) {
   form.Unload();
 }
 
+// Dark pixels that the form shows in the given client rectangle.
+int DarkPixelsIn(const Form& form, RECT area) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 120);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  form.Compose(dc, 0, 0);
+  int dark = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) dark += GetRValue(GetPixel(dc, x, y)) < 128;
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return dark;
+}
+
+TEST(Label, WithoutWordWrapACaptionStaysOnOneLine) {
+  TestForm form;
+  Label lbl_Wide{form, PixelBounds(10, 80, 30, 13), L"WWW WWW WWW"};
+  form.Show();
+  // Wrapped, the words after the first go to lines below, cut off.
+  const RECT own{10, 80, 40, 93}, right{40, 80, 200, 93};
+  EXPECT_GT(DarkPixelsIn(form, own), 0);
+  EXPECT_EQ(DarkPixelsIn(form, right), 0);
+  lbl_Wide.SetWordWrap(false);
+  EXPECT_GT(DarkPixelsIn(form, right), 0);
+  form.Unload();
+}
+
 TEST(Container, EveryControlIsVisitedWithThoseInsidePictureBoxes) {
   TestForm form;
   std::vector<const Control*> seen;
