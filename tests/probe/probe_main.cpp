@@ -20,13 +20,17 @@ constexpr wchar_t kUsage[] =
     L"  foreground                                     the foreground window\n"
     L"  post HWND MESSAGE [WPARAM [LPARAM]]            MESSAGE: a number or WM_CLOSE etc.\n"
     L"  send HWND MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
+    L"  text HWND                                      the window's text (WM_GETTEXT)\n"
     L"  cursor [X Y]                                   move the cursor, print its position\n"
     L"  window [--width W] [--height H] [--x X] [--y Y] [--title T] [--color RRGGBB]\n"
     L"                                                 a test window, alive until destroyed\n"
     L"  destroy HWND                                   destroy a test window of the probe\n"
     L"  msgbox [--title T] [--pid PID] [--timeout MS]  read a message box\n"
     L"  press --button LABEL [--title T] [--pid PID] [--timeout MS]\n"
-    L"  show-msgbox [--title T] [--text X] [--icon] [--buttons ok|okcancel|yesno]\n";
+    L"  show-msgbox [--title T] [--text X] [--icon] [--buttons ok|okcancel|yesno]\n"
+    L"  profile-write --file F --section S --key K --value V\n"
+    L"                                                 WritePrivateProfileStringW\n"
+    L"  record --to FILE ARG...                        append the arguments to FILE\n";
 
 struct Command {
   const wchar_t* name;
@@ -34,12 +38,21 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {L"find", FindCommand},         {L"list", ListCommand},
-    {L"wait", WaitCommand},         {L"foreground", ForegroundCommand},
-    {L"post", PostCommand},         {L"send", SendCommand},
-    {L"cursor", CursorCommand},     {L"window", TestWindowCommand},
-    {L"destroy", DestroyCommand},   {L"msgbox", ReadMessageBoxCommand},
-    {L"press", PressButtonCommand}, {L"show-msgbox", ShowMessageBoxCommand},
+    {L"find", FindCommand},
+    {L"list", ListCommand},
+    {L"wait", WaitCommand},
+    {L"foreground", ForegroundCommand},
+    {L"post", PostCommand},
+    {L"send", SendCommand},
+    {L"cursor", CursorCommand},
+    {L"window", TestWindowCommand},
+    {L"destroy", DestroyCommand},
+    {L"msgbox", ReadMessageBoxCommand},
+    {L"press", PressButtonCommand},
+    {L"show-msgbox", ShowMessageBoxCommand},
+    {L"profile-write", ProfileWriteCommand},
+    {L"record", RecordCommand},
+    {L"text", TextCommand},
 };
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Commands that look windows up, wait for them, send them messages and move the cursor.
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "message_names.h"
 #include "probe_commands.h"
 #include "win32_output.h"
@@ -126,6 +129,31 @@ int SendCommand(const Arguments& args) {
     return kNotDone;
   }
   PrintNumber(L"result", static_cast<std::int64_t>(result));
+  return kDone;
+}
+
+int TextCommand(const Arguments& args) {
+  const auto& p = args.positional;
+  auto window = p.size() == 1 ? ParseWindowHandle(p[0]) : std::nullopt;
+  if (!window) {
+    PrintError(L"expected: text HWND");
+    return kBadArguments;
+  }
+  // The window's own answer to WM_GETTEXT: for another program's edit field or
+  // combo box, GetWindowTextW gives only the title it was created with.
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(*window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kDefaultSendTimeoutMs,
+                           &length)) {
+    return kNotDone;
+  }
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(*window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, kDefaultSendTimeoutMs, &copied)) {
+    return kNotDone;
+  }
+  text.resize(std::min<std::size_t>(copied, length));
+  PrintValue(L"text", text);
   return kDone;
 }
 

@@ -42,11 +42,13 @@ visible=True leaves hidden windows out):
   wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: number or 'WM_CLOSE' etc.
   send(hwnd, msg, wparam, lparam, timeout) -> result or None
+  text(hwnd) -> the window's text by WM_GETTEXT (an edit field's content), or None
   cursor() / set_cursor(x, y) -> {'x', 'y', 'showing'}
   open_test_window(...) -> TestWindow(hwnd, window, process, events())
   destroy(hwnd) -> bool                        (a probe test window)
   read_message_box(title, pid, timeout) -> MessageBox or None
   press_button(label, title, pid, timeout) -> bool
+  profile_write(path, section, key, value)    WritePrivateProfileStringW (a Windows path)
   run(*args) -> ProbeResult(status, records, stdout, stderr)
 Window: hwnd, title, cls, left, top, right, bottom, width, height,
   client_width, client_height, style, exstyle, visible, topmost, pid and tid
@@ -56,7 +58,8 @@ MessageBox: hwnd, caption, text, has_icon, pid, buttons (labels, left to right).
 XInput (xdotool; there is no window manager, and Wine sends keys to its
 foreground window, so focus first; target is a Window or a title):
   focus(target) (waits until it is the foreground window), key(keysym, target=None),
-  move_mouse(x, y), move_mouse_by(dx, dy), click(button=1), mouse_location(),
+  move_mouse(x, y), move_mouse_by(dx, dy), click(button=1), press(button=1) and
+  release(button=1) (held in between), type(text), mouse_location(),
   x_windows(title)
 
 Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats

@@ -190,6 +190,12 @@ class Probe:
                           "--timeout", str(int(timeout * 1000)))
         return int(result.records[0]["result"]) if result.status == 0 else None
 
+    def text(self, hwnd):
+        """The window's text as it answers WM_GETTEXT (an edit field's or combo
+        box's content), or None if it did not answer."""
+        result = self.run("text", str(hwnd))
+        return result.records[0]["text"] if result.status == 0 else None
+
     def cursor(self):
         """{'x', 'y', 'showing'} of the Windows cursor."""
         return {k: int(v) for k, v in self.run("cursor").records[0].items()}
@@ -253,6 +259,14 @@ class Probe:
         if pid is not None:
             args += ["--pid", str(pid)]
         return self.run(*args, timeout=timeout + 60).status == 0
+
+    def profile_write(self, path, section, key, value):
+        """WritePrivateProfileStringW: sets key in section of the file at path (a
+        Windows path), as any program of the platform would."""
+        result = self.run("profile-write", "--file", path, "--section", section, "--key", key,
+                          "--value", value)
+        if result.status != 0:
+            raise RuntimeError(f"probe profile-write failed: {result.stderr}")
 
     def show_message_box(self, text, title, icon=False, buttons="ok"):
         """Starts a probe process showing a message box; returns its ProgramProcess."""

@@ -1,0 +1,48 @@
+// The platform's own file services for the end-to-end tests: a settings file
+// written by the profile functions, and a recorder that a file-type verb can
+// start to tell which file it was asked to open.
+#include <windows.h>
+
+#include <string>
+
+#include "probe_commands.h"
+#include "win32_output.h"
+
+int ProfileWriteCommand(const Arguments& args) {
+  const auto file = args.Option(L"file"), section = args.Option(L"section");
+  const auto key = args.Option(L"key"), value = args.Option(L"value");
+  if (!file || !section || !key || !value) {
+    PrintError(L"profile-write needs --file, --section, --key and --value");
+    return kBadArguments;
+  }
+  const bool written = WritePrivateProfileStringW(section->c_str(), key->c_str(), value->c_str(),
+                                                  file->c_str()) != FALSE;
+  // Flushes the profile cache, so the file is complete when the probe ends.
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, file->c_str());
+  return written ? kDone : kNotDone;
+}
+
+int RecordCommand(const Arguments& args) {
+  const auto to = args.Option(L"to");
+  if (!to) {
+    PrintError(L"record needs --to FILE");
+    return kBadArguments;
+  }
+  // UTF-8, one argument a line.
+  std::string text;
+  for (const std::wstring& arg : args.positional) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, arg.c_str(), static_cast<int>(arg.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, arg.c_str(), static_cast<int>(arg.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    text += bytes + "\n";
+  }
+  HANDLE file = CreateFileW(to->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kNotDone;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok ? kDone : kNotDone;
+}
