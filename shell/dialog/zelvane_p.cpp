@@ -61,13 +61,15 @@ rt::PropertyBag ButtonBag(const wchar_t* caption) {
   return rt::PropertyBag{{L"Caption", std::wstring(caption)}};
 }
 
-// Every label is transparent and one line high but the file path's, which
-// may take two lines.
-rt::Label& PlaceLabel(rt::Label& label, rt::Colour colour = rt::kBlack) {
+// The dialog's labels are transparent, in the dialog's font, and keep to one
+// line, all but the file path's, which has room for two.
+enum class Lines { kOne, kWrapped };
+
+rt::Label& PlaceLabel(rt::Label& label, rt::Colour colour = rt::kBlack, Lines lines = Lines::kOne) {
   label.SetTransparent(true);
   label.SetFont(kLabelFont);
   label.SetForeColour(colour);
-  label.SetWordWrap(false);
+  label.SetWordWrap(lines == Lines::kWrapped);
   return label;
 }
 
@@ -79,15 +81,14 @@ std::wstring ShortPathOf(const std::wstring& path) {
   const DWORD length = GetShortPathNameW(path.c_str(), shorter.data(), needed);
   if (length == 0 || length >= needed) return {};
   shorter.resize(length);
-  return shorter == path ? std::wstring() : shorter;
+  return shorter;
 }
 
 }  // namespace
 
 Zelvane_P::Zelvane_P()
     : Form(DialogLayout()),
-      Pic_Mbl(*this, PixelBounds(8, 312, 556, 20),
-              {kBackColour, kLabelFont, rt::ScaleMode::kPixels}),
+      Pic_Mbl(*this, PixelBounds(8, 312, 556, 20), {kBackColour, {}, rt::ScaleMode::kPixels}),
       Cmd_Can(*this, PixelBounds(404, 200, 77, 25), ButtonBag(L"ｷｬﾝｾﾙ")),
       Cmd_Set(*this, PixelBounds(324, 200, 77, 25), ButtonBag(L"設定")),
       Pic_C(*this, PixelBounds(12, 16, 469, 165),
@@ -103,7 +104,8 @@ Zelvane_P::Zelvane_P()
       imgBgm1_(Img_BGM.Add(1, Pic_C, PixelBounds(28, 56, 13, 13))),
       lblBgm0_(PlaceLabel(lbl_BGM.Add(0, Pic_C, PixelBounds(44, 76, 22, 13), L"なし"))),
       imgBgm2_(Img_BGM.Add(2, Pic_C, PixelBounds(28, 96, 13, 13))),
-      lblFname0_(PlaceLabel(lbl_Fname.Add(0, Pic_C, PixelBounds(72, 116, 373, 33)))),
+      lblFname0_(PlaceLabel(lbl_Fname.Add(0, Pic_C, PixelBounds(72, 116, 373, 33)), rt::kBlack,
+                            Lines::kWrapped)),
       lbl_URL(*this, PixelBounds(12, 208, 207, 13), zelvane::kHelpPageFileName),
       imgRa0_(Img_Ra.Add(0, *this, PixelBounds(536, 20, 12, 12))),
       imgRa1_(Img_Ra.Add(1, *this, PixelBounds(536, 40, 12, 12))),
@@ -112,7 +114,6 @@ Zelvane_P::Zelvane_P()
   rt::Attempt([this] { Img_Ra(0).SetPicture(rt::Picture::FromResource(IDB_DIALOG_OPTION_OFF)); });
   rt::Attempt([this] { Img_Ra(1).SetPicture(rt::Picture::FromResource(IDB_DIALOG_OPTION_ON)); });
 
-  lbl_Fname(0).SetWordWrap(true);
   rt::FontSpec linkFont = kLabelFont;
   linkFont.underline = true;
   PlaceLabel(lbl_URL, rt::kWhite).SetFont(linkFont);

@@ -56,7 +56,8 @@ class Zelvane_P : public zelvane::rt::Form {
   ControlArray<zelvane::rt::Image> Img_Ra;
 
   // The controls, in the order they are created: later ones lie on top and
-  // come later in the Tab order.
+  // come later in the Tab order. The references are the array elements,
+  // created here in their turn.
   zelvane::rt::PictureBox Pic_Mbl;
   Command Cmd_Can;
   Command Cmd_Set;
