@@ -73,9 +73,9 @@ make_prefix() {
   # one (it waits two seconds for each full-screen window it hides otherwise).
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
     >>"$dir/wineboot.log" 2>&1
-  # The Japanese faces the shell's forms ask for, by metric-compatible free fonts
-  # (fonts-ipafont-gothic); without them Wine picks a fixed-pitch face and the
-  # dialog's labels wrap.
+  # The Japanese faces the shell's forms ask for, shown in the free IPA faces
+  # of nearly the same measures (fonts-ipafont-gothic); without them Wine picks
+  # a fixed-pitch face and the dialog's labels run long.
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ \
     /d 'IPAPGothic' /f >>"$dir/wineboot.log" 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ \
