@@ -34,7 +34,7 @@ PathRefusal RefusalFor(std::wstring_view path) {
 OptionView OptionViewFor(std::int16_t kind) {
   OptionView view;
   if (kind >= 0 && static_cast<std::size_t>(kind) < kOptionCount) {
-    view.selected[static_cast<std::size_t>(kind)] = true;
+    view.selected.at(static_cast<std::size_t>(kind)) = true;
   }
   view.trackBoxEnabled = kind == kBgmAudioCd;
   view.fileButtonEnabled = kind == kBgmMusicFile;

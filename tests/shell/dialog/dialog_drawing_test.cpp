@@ -74,6 +74,7 @@ TEST(TilePositions, ATileWithoutAreaDrawsNothing) {
   EXPECT_TRUE(TilePositions(0, 20, 469, 165).empty());
   EXPECT_TRUE(TilePositions(556, 0, 469, 165).empty());
   EXPECT_TRUE(TilePositions(-1, 20, 469, 165).empty());
+  EXPECT_EQ(TilePositions(1, 1, 0, 0), (std::vector<TilePoint>{{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
 }
 
 }  // namespace
