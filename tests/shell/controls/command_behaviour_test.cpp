@@ -335,8 +335,9 @@ TEST(CommandProperties, SettersAndTheirNotices) {
   CommandBehaviour& b = button.behaviour;
   b.SetCaption(L"設定");
   EXPECT_EQ(b.Caption(), L"設定");
-  b.SetFont(rt::FontSpec{});
-  EXPECT_EQ(b.Font(), rt::FontSpec{});
+  const rt::FontSpec arial{L"Arial", 12, 700};
+  b.SetFont(arial);
+  EXPECT_EQ(b.Font(), arial);
   b.SetVisible(0);
   EXPECT_EQ(b.Visible(), 0);
   EXPECT_EQ(button.parts.log, (Log{"caption ??", "changed Caption", "font", "changed Font",
