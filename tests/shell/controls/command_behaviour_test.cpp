@@ -433,20 +433,22 @@ TEST(CommandBag, OnlyValuesOtherThanTheDefaultsAreStored) {
 }
 
 TEST(CommandBag, WhatIsWrittenReadsBack) {
-  Button saved;
-  saved.parts.caption = L"Command";  // not stored: reads back as "Command1"
-  saved.parts.colour = 0x80000012;   // a system colour
-  saved.parts.opaque = false;
-  saved.behaviour.SetEnabled(rt::kFalse);
+  RecordingParts saved;
+  CommandBehaviour button(saved);
+  button.ReadProperties(PropertyBag{{L"FirstRun", L"0"}});
+  saved.caption = L"Command";  // not stored: reads back as "Command1"
+  saved.colour = 0x80000012;   // a system colour
+  saved.opaque = false;
+  button.SetEnabled(rt::kFalse);
   PropertyBag bag;
-  saved.behaviour.WriteProperties(bag);
-  EXPECT_EQ(bag.Size(), 3u);
+  button.WriteProperties(bag);
+  EXPECT_EQ(bag.Size(), 4u);
 
   RecordingParts parts;
   CommandBehaviour loaded(parts);
   loaded.ReadProperties(bag);
   EXPECT_EQ(loaded.EnabledFlag(), rt::kFalse);
-  EXPECT_EQ(loaded.FirstRun(), 1);
+  EXPECT_EQ(loaded.FirstRun(), 0);
   EXPECT_EQ(parts.caption, L"Command1");
   EXPECT_EQ(parts.font, parts.containerFont);
   EXPECT_EQ(parts.colour, 0x80000012u);
