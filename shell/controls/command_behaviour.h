@@ -85,7 +85,6 @@ class CommandBehaviour {
   rt::Flag EnabledFlag() const { return enabledFlag_; }
   std::uint8_t FirstRun() const { return firstRun_; }
   rt::Flag MouseIsDown() const { return mouseIsDown_; }
-  rt::Flag GradientInverted() const { return gradientInverted_; }
 
   // Properties. The getters that repaint are not const.
   std::wstring Caption() const;

@@ -114,8 +114,8 @@ void Command::UserControl_MouseUp(const rt::MouseEvent& event) {
 }
 
 void Command::TmrMouse_Timer() {
-  POINT point{};
-  rt::Attempt([&] { GetCursorPos(&point); });
+  POINT point{};  // a pointer that cannot be read counts as at (0, 0)
+  GetCursorPos(&point);
   HWND atPointer = WindowFromPoint(point);
   HWND form = ParentForm().hWnd();
   behaviour_.PointerWatchTick(reinterpret_cast<std::uintptr_t>(atPointer),

@@ -1,0 +1,116 @@
+// The measures of a button face: ring pieces, gradient corners and colours,
+// the caption's place.
+#include "controls/command_face.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/errors_suppressed.h"
+
+namespace zelvane::controls {
+namespace {
+
+constexpr int Twips(int pixels) {
+  return pixels * 15;
+}
+
+TEST(RingGeometry, A77By25ButtonStretchesTheEdgesFromTheSkinStrips) {
+  RingGeometry ring;
+  ring.Update(Twips(77), Twips(25));
+  const RingPieces expected = {{
+      {0, 0, 4, 4, 0, 0, 4, 4},
+      {4, 0, 69, 4, 4, 0, 56, 4},
+      {73, 0, 4, 4, 60, 0, 4, 4},
+      {73, 4, 4, 17, 60, 4, 4, 17},
+      {73, 21, 4, 4, 60, 21, 4, 4},
+      {4, 21, 69, 4, 4, 21, 56, 4},
+      {0, 21, 4, 4, 0, 21, 4, 4},
+      {0, 4, 4, 17, 0, 4, 4, 17},
+  }};
+  EXPECT_EQ(ring.Pixels(), expected);
+  // In twips, the source starts one twip in where the table says so.
+  const RingPieces twips = ring.Twips();
+  EXPECT_EQ(twips[0], (RingPiece{1, 1, 60, 60, 0, 0, 60, 60}));
+  EXPECT_EQ(twips[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
+  EXPECT_EQ(twips[4], (RingPiece{1095, 315, 60, 60, 900, 315, 60, 60}));
+  EXPECT_EQ(twips[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
+}
+
+TEST(RingGeometry, AtEightPixelsTheCornersMeet) {
+  struct Case {
+    int width, height;
+  };
+  for (const Case c : {Case{8, 25}, Case{77, 8}, Case{8, 8}}) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+    RingGeometry ring;
+    ring.Update(Twips(c.width), Twips(c.height));
+    const RingPieces p = ring.Pixels();
+    EXPECT_EQ(p[1].width, c.width - 8);
+    EXPECT_EQ(p[3].height, c.height - 8);
+    EXPECT_EQ(p[2].x, p[1].x + p[1].width);  // top-right corner right after the top edge
+    EXPECT_EQ(p[6].y, p[7].y + p[7].height);
+    EXPECT_EQ(p[4].x + p[4].width, c.width);
+    EXPECT_EQ(p[4].y + p[4].height, c.height);
+  }
+  RingGeometry ring;
+  ring.Update(Twips(8), Twips(8));
+  EXPECT_EQ(ring.Pixels()[2].x, 4);
+  EXPECT_EQ(ring.Pixels()[1].width, 0);
+}
+
+TEST(RingGeometry, ASizeBeyond16BitsKeepsThePreviousMeasures) {
+  RingGeometry ring;
+  ring.Update(Twips(77), Twips(25));
+  const RingPieces before = ring.Pixels();
+  ring.Update(40'000, Twips(25));
+  EXPECT_EQ(ring.Pixels(), before);
+
+  ring.Update(Twips(100), 32'768);
+  EXPECT_EQ(ring.Pixels()[2].x, 96);           // the width still follows
+  EXPECT_EQ(ring.Pixels()[4].y, before[4].y);  // the height does not
+
+  ring.Update(32'767, 32'767);  // the largest size that fits
+  EXPECT_EQ(ring.Twips()[2].x, 32'707);
+  EXPECT_EQ(ring.Twips()[5].y, 32'707);
+}
+
+TEST(Gradient, ColourTextsGiveHighBytes) {
+  using Channels = std::array<std::uint16_t, 3>;
+  EXPECT_EQ(GradientChannels(kGradientWhite), (Channels{0xFF00, 0xFF00, 0xFF00}));
+  EXPECT_EQ(GradientChannels(kGradientLavender), (Channels{0xC600, 0xC500, 0xD700}));
+  EXPECT_EQ(GradientChannels("&H0a1B2c"), (Channels{0x0A00, 0x1B00, 0x2C00}));
+  for (const char* bad : {"&HC6C5D", "&HC6C5D7FF", "#HC6C5D7", "&HC6C5G7"}) {
+    EXPECT_THROW(GradientChannels(bad), rt::RuntimeError) << bad;
+  }
+}
+
+TEST(Gradient, VerticesSpanTheFaceWithWhiteOnTopUnlessInverted) {
+  const auto normal = GradientVertices(false, 77, 25);
+  EXPECT_EQ(normal[0], (GradientVertex{0, 0, 0xFF00, 0xFF00, 0xFF00, 0}));
+  EXPECT_EQ(normal[1], (GradientVertex{76, 24, 0xC600, 0xC500, 0xD700, 0}));
+  const auto inverted = GradientVertices(true, 117, 28);
+  EXPECT_EQ(inverted[0], (GradientVertex{0, 0, 0xC600, 0xC500, 0xD700, 0}));
+  EXPECT_EQ(inverted[1], (GradientVertex{116, 27, 0xFF00, 0xFF00, 0xFF00, 0}));
+}
+
+TEST(CaptionPlace, CentredTwentyTwipsHighOnTheNearestPixel) {
+  struct Case {
+    int height;
+    float twips;
+    int pixels;
+  };
+  const Case cases[] = {
+      {420, 102.5f, 7},   // 6.83 pixels
+      {390, 87.5f, 6},    // 5.83
+      {375, 80.0f, 5},    // 5.33
+      {195, -10.0f, -1},  // -0.67
+      {120, -47.5f, -3},  // -3.17
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    EXPECT_FLOAT_EQ(CaptionTopTwips(c.height), c.twips);
+    EXPECT_EQ(CaptionTopPixels(c.height), c.pixels);
+  }
+}
+
+}  // namespace
+}  // namespace zelvane::controls
