@@ -244,6 +244,20 @@ class LifecycleTest(ReleaseTestCase):
         self.assertEqual(self.wait_for_exit(process, timeout=END_TIMEOUT), 0)
 
 
+class InstallerPagesTest(WineTestCase):
+    # The installer's window title in each system's language.
+    TITLES = {"ja": "ゼルヴェイン セットアップ", "en": "ゼルヴェイン Setup"}
+
+    def test_pages_speak_the_systems_language(self):
+        installer = self.start_program(self.product_path(SETUP))
+        try:
+            title = self.TITLES[self.session.locale]
+            windows = self.probe.wait_for(title=title, visible=True, timeout=START_TIMEOUT)
+            self.assertEqual(len(windows), 1, f"no window titled '{title}'")
+        finally:
+            installer.kill()
+
+
 class PackageTest(unittest.TestCase):
     """The files in dist/, without running them."""
 
