@@ -188,6 +188,13 @@ class LifecycleTest(ReleaseTestCase):
         self.assertEqual(desktop[SAVER_ACTIVE_VALUE], "1")
         registered = desktop[SAVER_VALUE]
         self.assertTrue(registered.upper().endswith(".SCR"), registered)
+        # In short form, as right-click "Install" writes it: each name at most
+        # 8 + 3 bytes in the system's OEM code page, without blanks.
+        for part in registered.split("\\")[1:]:
+            stem, _, extension = part.partition(".")
+            self.assertNotIn(" ", part, registered)
+            self.assertLessEqual(len(stem.encode("cp932")), 8, registered)
+            self.assertLessEqual(len(extension.encode("cp932")), 3, registered)
         self.run_saver_and_dismiss(registered)
         self.open_and_close_settings(folder / SAVER)
 
