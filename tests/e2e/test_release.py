@@ -59,17 +59,19 @@ def dist_folder():
     return Path(os.environ.get("ZELVANE_DIST", REPO_ROOT / "dist"))
 
 
+def _unescape(text):
+    return re.sub(r"\\(.)", r"\1", text)
+
+
 def parse_reg_export(text):
     """{name: value} of the one key in a .reg export: strings as str, dwords as int."""
     values = {}
     for line in text.splitlines():
         match = re.fullmatch(r'"((?:[^"\\]|\\.)*)"=(?:"((?:[^"\\]|\\.)*)"|dword:([0-9a-fA-F]{8}))',
                              line)
-        if not match:
-            continue
-        name, string, dword = match.groups()
-        unescape = lambda s: re.sub(r"\\(.)", r"\1", s)
-        values[unescape(name)] = int(dword, 16) if dword is not None else unescape(string)
+        if match:
+            name, string, dword = match.groups()
+            values[_unescape(name)] = int(dword, 16) if dword is not None else _unescape(string)
     return values
 
 
@@ -131,7 +133,8 @@ class ReleaseTestCase(WineTestCase):
         self.reg("delete", DESKTOP_KEY, "/v", SAVER_VALUE, "/f")
 
     def install(self):
-        """Runs the installer silently; returns the installation folder (Unix path)."""
+        """Runs the installer silently; returns its uninstall entry and the
+        installation folder (Unix path)."""
         status, _, _ = self.session.run(self.product_path(SETUP), "/S", output_dir=self.scratch,
                                         timeout=INSTALL_TIMEOUT)
         self.assertEqual(status, 0, "the installer failed")
