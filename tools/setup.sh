@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64 wine wine64 libgl1-mesa-dri libglx-mesa0 libglu1-mesa
   xvfb xdotool x11-utils xauth imagemagick locales python3
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox libsox-fmt-mp3
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic nsis
 )
 
 missing=()

@@ -24,11 +24,12 @@ add_executable(zelvane_shell WIN32
   ${CMAKE_CURRENT_LIST_DIR}/win32_main.cpp
   ${shell_resources}/shell.rc)
 set_source_files_properties(${shell_resources}/shell.rc PROPERTIES
-  OBJECT_DEPENDS "${shell_resources}/zelvane_shell.ico;${shell_resources}/shell_resource_ids.h")
+  OBJECT_DEPENDS "${shell_resources}/zelvane_shell.ico;${shell_resources}/shell_resource_ids.h;${CMAKE_BINARY_DIR}/generated/zelvane_version.h")
 target_include_directories(zelvane_shell PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/..
   $<$<COMPILE_LANGUAGE:RC>:${shell_resources}>)
-target_link_libraries(zelvane_shell PRIVATE zelvane_startup zelvane_settings zelvane_runtime)
+target_link_libraries(zelvane_shell PRIVATE zelvane_startup zelvane_settings zelvane_runtime
+  zelvane_version)
 target_link_options(zelvane_shell PRIVATE -municode)
 set_target_properties(zelvane_shell PROPERTIES
   OUTPUT_NAME "ゼルヴェイン"
