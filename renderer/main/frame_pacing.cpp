@@ -8,8 +8,8 @@ int SwapIntervalForRefresh(int refreshRate) {
 }
 
 int64_t NextTick(int64_t previousTick, int64_t now) {
-  if (now < previousTick) return previousTick + kFramePeriod;
-  return previousTick + ((now - previousTick) / kFramePeriod + 1) * kFramePeriod;
+  const int64_t next = previousTick + kFramePeriod;
+  return next > now ? next : now;
 }
 
 bool SwapWaitDetector::FrameShown(int64_t now) {

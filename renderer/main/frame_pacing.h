@@ -25,9 +25,10 @@ inline constexpr int64_t kRateMeasuringSpan = kPacingTicksPerSecond / 4;
 // close, the longer. A rate the system does not know (0 or 1) gives 1.
 int SwapIntervalForRefresh(int refreshRate);
 
-// The first tick of the 1/60 s grid through `previousTick` that lies after
-// `now`: the next one when the frame was on time, later ones (skipping the
-// missed ticks rather than catching up) when it was late.
+// When the next frame may start, given the previous frame's tick and the time
+// now: one period after that tick, or at once when the frame was late. Ticks
+// are thus never less than a period apart, and a frame that takes longer than
+// a period is not held back to the tick after.
 int64_t NextTick(int64_t previousTick, int64_t now);
 
 // Watches the times at which frames are shown and tells when they come faster

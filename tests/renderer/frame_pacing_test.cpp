@@ -42,8 +42,8 @@ TEST(FramePacing, SwapIntervalAndNextTick) {
   constexpr int64_t tick = 1'000'000, p = kFramePeriod;
   const int64_t nextTicks[][2] = {{tick + 1, tick + p},
                                   {tick + p - 1, tick + p},
-                                  {tick + p, tick + 2 * p},
-                                  {tick + 5 * p / 2, tick + 3 * p},
+                                  {tick + p, tick + p},  // late: at once
+                                  {tick + 5 * p / 2, tick + 5 * p / 2},
                                   {tick - 10, tick + p}};
   for (const auto& [now, next] : nextTicks) EXPECT_EQ(NextTick(tick, now), next) << now - tick;
   EXPECT_EQ(kFramePeriod, 166'667);
@@ -71,6 +71,9 @@ TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
     FramePacer pacer(false);
     EXPECT_NEAR(FramesOverNonWaitingSwap(pacer, drawTicks, 10), 600, 1) << drawTicks;
   }
+  // Frames slower than that are not held back to every other tick.
+  FramePacer slow(false);
+  EXPECT_NEAR(FramesOverNonWaitingSwap(slow, kFramePeriod * 11 / 10, 10), 545, 1);
   // A swap interval that was set but does not wait: flat out until measured.
   FramePacer shortRun(true), longRun(true);
   const int first = FramesOverNonWaitingSwap(shortRun, 1000, 10);
