@@ -27,8 +27,9 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO_ROOT / "tests" / "e2e"))
 
-from harness import Probe, WineSession, XInput, wait_until  # noqa: E402
+from harness import Probe, WineSession, XInput  # noqa: E402
 from harness.session import end_process  # noqa: E402
+from measure_saver_run import processor_seconds  # noqa: E402
 
 RENDERER = "ゼルヴェイン.dll"
 RENDERER_TITLE = "Zelvane_VC"
@@ -36,15 +37,8 @@ WINE_ENV = REPO_ROOT / "tools" / "wine-env.sh"
 START_TIMEOUT = 30.0
 END_TIMEOUT = 30.0
 SETTLE_SECONDS = 2.0
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 # Wine's fps trace: "@ approx 59.93fps, total 58.12fps" every 1.5 s or so.
 FPS_LINE = re.compile(r"@ approx ([0-9.]+)fps")
-
-
-def processor_seconds(pid):
-    """User plus system time of a process so far, in seconds."""
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
 def measure_renderer(session, probe, dist, folder, seconds):
