@@ -56,8 +56,12 @@ LRESULT CALLBACK SaverClassProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT SaverInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Win32SaverWindowActions actions(window);
-  Win32PasswordSystem password(window);
+  return SaverInputProc(window, window, message, wParam, lParam);
+}
+
+LRESULT SaverInputProc(HWND fieldWindow, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32SaverWindowActions actions(fieldWindow);
+  Win32PasswordSystem password(fieldWindow);
   const StageAnswer answer =
       InputStageAnswer(Renderer().dismissal, message, wParam, actions, password);
   if (answer) return *answer;

@@ -10,6 +10,10 @@ LRESULT CALLBACK SaverClassProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Input and close stage: interprets user input and accepts an armed close.
 LRESULT SaverInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The same for another window of the saver: user input on it requests the
+// close of the field's window, by the same rules.
+LRESULT SaverInputProc(HWND fieldWindow, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // True when the window may close (no password, or the Windows 9x password
 // verifier allowed it).
 bool VerifyPassword(HWND window);

@@ -5,6 +5,7 @@
 #include "field/swarm.h"
 #include "input/dismissal.h"
 #include "main/renderer_settings.h"
+#include "scene/glow_batch.h"
 #include "scene/glow_texture.h"
 
 // The renderer's one process-wide state record, shared by the window
@@ -17,10 +18,14 @@ struct RendererState {
   // True from the end of the scene set-up until window destruction begins;
   // frames are drawn only then.
   bool running = false;
+  // The buffer swap waits for a number of display refreshes set for this
+  // display (until frames are measured coming faster).
+  bool swapIntervalSet = false;
   RendererSettings settings;
   DismissalState dismissal;
   FieldState field;
   GlowTexture glowTexture{};
+  GlowBatch glowBatch;  // the frame's glows, drawn together
 };
 
 RendererState& Renderer();

@@ -2,6 +2,8 @@
 
 #include "input/win32_window_procs.h"
 #include "main/saver_identity.h"
+#include "main/win32_cover_windows.h"
+#include "main/win32_frame_loop.h"
 #include "main/win32_renderer_state.h"
 #include "resources/resource_ids.h"
 #include "scene/win32_scene.h"
@@ -31,9 +33,11 @@ LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return SaverInputProc(window, message, wParam, lParam);
 }
 
-void IdleFrame() {
+bool IdleFrame() {
   const RendererState& state = Renderer();
-  if (state.running && !state.dismissal.passwordDialogActive) DrawFrame();
+  if (!state.running || state.dismissal.passwordDialogActive) return false;
+  DrawFrame();
+  return true;
 }
 
 int RunSaverWindow() {
@@ -65,18 +69,9 @@ int RunSaverWindow() {
                                  width, height, nullptr, nullptr, state.instance, nullptr);
   if (state.window == nullptr) return kSetupFailedStatus;
 
+  CoverOtherMonitors(state.window, {0, 0, width, height});
   SetForegroundWindow(state.window);
 
-  MSG message;
-  for (;;) {
-    while (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-      IdleFrame();
-      Sleep(0);
-    }
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(message.wParam);  // the quit message
-    if (got < 0) return kSetupFailedStatus;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  FramePacer pacer(state.swapIntervalSet);
+  return RunFrameLoop(&pacer, IdleFrame);
 }

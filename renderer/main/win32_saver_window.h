@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-// Registers the saver window class, creates the full-screen window and runs the
-// message loop, drawing a frame whenever the queue is empty. Returns the exit
-// status.
+// Registers the saver window class, creates the full-screen window on the
+// primary monitor and black covers on the others, and runs the message loop,
+// drawing about 60 frames a second between messages. Returns the exit status.
 int RunSaverWindow();
 
 // Fills the fixed animation settings and gives the window the title the saver
@@ -15,5 +15,6 @@ void ApplySettings(HWND window);
 // scene on creation and releases it on destruction; then the input stage.
 LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Draws one frame when the scene runs and no password dialog is up.
-void IdleFrame();
+// Draws one frame when the scene runs and no password dialog is up; true when
+// it did.
+bool IdleFrame();

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <GL/gl.h>
 
+#include "scene/glow_batch.h"
+
 // Fixed object names: the scene has one texture and one display list.
 inline constexpr GLuint kGlowTextureName = 1;
 inline constexpr GLuint kGlowListName = 1;
@@ -15,4 +17,26 @@ struct GlPointDrawer {
   void Scale(float factor) { glScalef(factor, factor, factor); }
   void DrawGlow() { glCallList(kGlowListName); }
   void PopMatrix() { glPopMatrix(); }
+};
+
+// Draws the collected glows as quads from client arrays, with one call, and
+// empties the batch. The model-view matrix must be the identity: the quads
+// are already in place.
+void DrawGlowBatch(GlowBatch& batch);
+
+// Collects trail points into the batch and draws them together: whenever the
+// batch is full, and at Flush, which ends every frame.
+struct GlBatchedPointDrawer {
+  GlowBatch& batch;
+
+  void SetColor(const float* rgb) { batch.SetColor(rgb); }
+  void PushMatrix() { batch.PushMatrix(); }
+  void Translate(float x, float y, float z) { batch.Translate(x, y, z); }
+  void Scale(float factor) { batch.Scale(factor); }
+  void DrawGlow() {
+    batch.DrawGlow();
+    if (batch.Full()) DrawGlowBatch(batch);
+  }
+  void PopMatrix() { batch.PopMatrix(); }
+  void Flush() { DrawGlowBatch(batch); }
 };

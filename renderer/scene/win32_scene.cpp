@@ -8,7 +8,9 @@
 
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
+#include "main/frame_pacing.h"
 #include "main/win32_renderer_state.h"
+#include "scene/glow_billboard.h"
 #include "scene/pixel_format_choice.h"
 #include "scene/view_angle.h"
 #include "scene/win32_gl_point_drawer.h"
@@ -44,15 +46,16 @@ PIXELFORMATDESCRIPTOR DescriptorOf(const PixelFormatTraits& traits) {
   return descriptor;
 }
 
-// Animation steps are per frame, so the frame rate should follow the display:
-// wait for one vertical retrace per buffer swap where the driver can.
-void SyncSwapsToRetrace() {
+// Sets the swap interval that holds frames to the designed rate on this
+// display. False when the driver offers no swap interval control.
+bool SetSwapIntervalForDisplay(HDC deviceContext) {
   using SwapIntervalFunction = BOOL(WINAPI*)(int);
   const auto entry = reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT"));
   // Some drivers answer small bogus values instead of null for unknown names.
   const auto address = reinterpret_cast<INT_PTR>(entry);
-  if (address == 0 || address == 1 || address == 2 || address == 3 || address == -1) return;
-  reinterpret_cast<SwapIntervalFunction>(entry)(1);
+  if (address == 0 || address == 1 || address == 2 || address == 3 || address == -1) return false;
+  const int interval = SwapIntervalForRefresh(GetDeviceCaps(deviceContext, VREFRESH));
+  return reinterpret_cast<SwapIntervalFunction>(entry)(interval) != FALSE;
 }
 
 void SetProjection(const RECT& client) {
@@ -78,19 +81,16 @@ void UploadGlowTexture(GlowTexture& texture) {
                GL_UNSIGNED_BYTE, texture.data());
 }
 
-// The billboard: a textured square of the given half-size facing +z, as two
-// counter-clockwise triangles.
+// The billboard as two counter-clockwise triangles.
 void CompileGlowList(float halfSize) {
-  const float h = halfSize;
   glNewList(kGlowListName, GL_COMPILE);
   glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
   glBegin(GL_TRIANGLES);
-  glTexCoord2f(0.0f, 0.0f), glVertex3f(-h, -h, 0.0f);
-  glTexCoord2f(1.0f, 0.0f), glVertex3f(h, -h, 0.0f);
-  glTexCoord2f(1.0f, 1.0f), glVertex3f(h, h, 0.0f);
-  glTexCoord2f(0.0f, 0.0f), glVertex3f(-h, -h, 0.0f);
-  glTexCoord2f(1.0f, 1.0f), glVertex3f(h, h, 0.0f);
-  glTexCoord2f(0.0f, 1.0f), glVertex3f(-h, h, 0.0f);
+  for (const int index : kBillboardTriangles) {
+    const BillboardCorner& corner = kBillboardCorners[static_cast<size_t>(index)];
+    glTexCoord2f(corner.s, corner.t);
+    glVertex3f(corner.x * halfSize, corner.y * halfSize, 0.0f);
+  }
   glEnd();
   glEndList();
 }
@@ -124,7 +124,7 @@ void InitScene(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   wglMakeCurrent(state.deviceContext, state.renderContext);
-  SyncSwapsToRetrace();
+  state.swapIntervalSet = SetSwapIntervalForDisplay(state.deviceContext);
 
   SetProjection(client);
   glFrontFace(GL_CCW);
@@ -133,16 +133,36 @@ void InitScene(HWND window) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
   UploadGlowTexture(state.glowTexture);
-  CompileGlowList(static_cast<float>(state.settings.particleSize * 0.005));
+  const auto halfSize = static_cast<float>(state.settings.particleSize * 0.005);
+  CompileGlowList(halfSize);
+  state.glowBatch = GlowBatch(halfSize);
   InitField(state.field, state.settings);
 }
 
+void DrawGlowBatch(GlowBatch& batch) {
+  if (batch.GlowCount() == 0) return;
+  const GlowVertex* vertices = batch.Vertices();
+  constexpr GLsizei kStride = sizeof(GlowVertex);
+  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glTexCoordPointer(2, GL_FLOAT, kStride, &vertices->s);
+  glColorPointer(3, GL_FLOAT, kStride, &vertices->r);
+  glVertexPointer(3, GL_FLOAT, kStride, &vertices->x);
+  glDrawArrays(GL_QUADS, 0, batch.GlowCount() * kVerticesPerGlow);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  batch.Clear();
+}
+
 void DrawFrame() {
-  RenderFrame();
+  RenderFrame(GlowDrawing::kBatched);
   PresentFrame();
 }
 
-void RenderFrame() {
+void RenderFrame(GlowDrawing drawing) {
   RendererState& state = Renderer();
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT);
@@ -150,8 +170,14 @@ void RenderFrame() {
   // Additive: overlapping glows add up and saturate towards white.
   glBlendFunc(GL_ONE, GL_ONE);
   glEnable(GL_BLEND);
-  GlPointDrawer drawer;
-  for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
+  if (drawing == GlowDrawing::kBatched) {
+    GlBatchedPointDrawer drawer{state.glowBatch};
+    for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
+    drawer.Flush();
+  } else {
+    GlPointDrawer drawer;
+    for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
+  }
   glFlush();
 }
 

@@ -1,14 +1,25 @@
-// Runs the renderer's scene full screen for a while (10 s unless a number of
-// seconds is given) and prints the frames per second it reached.
+// Runs the renderer's scene full screen and prints, for each way of drawing,
+// the frames per second it reached and the processor time per frame: a bare
+// clear-and-swap loop, then the glows with a display-list call each and
+// batched into one call, each with the frame pacing off and on, and the bare
+// loop paced. Each run lasts 5 s unless a number of seconds is given.
 #include <windows.h>
+#include <GL/gl.h>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "main/win32_frame_loop.h"
 #include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
 
 namespace {
+// A paced run starts after this long, once the pacing has settled.
+constexpr double kPacedWarmUpSeconds = 1.0;
+
+int64_t runEnd = 0;
+long frames = 0;
+
 HWND CreateFullScreenWindow() {
   WNDCLASSW windowClass{};
   windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
@@ -23,13 +34,66 @@ HWND CreateFullScreenWindow() {
                          nullptr, windowClass.hInstance, nullptr);
 }
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-  return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
+// Processor time of the whole process (OpenGL's worker threads included).
+double ProcessSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ticks = [](const FILETIME& time) {
+    return (static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / kPacingTicksPerSecond;
+}
+
+bool FrameCounted() {
+  ++frames;
+  if (PacingNow() >= runEnd) PostQuitMessage(0);
+  return true;
+}
+
+bool BareFrame() {
+  glClear(GL_COLOR_BUFFER_BIT);
+  glFlush();
+  PresentFrame();
+  return FrameCounted();
+}
+
+bool DisplayListFrame() {
+  RenderFrame(GlowDrawing::kOneCallPerGlow);
+  PresentFrame();
+  return FrameCounted();
+}
+
+bool BatchedFrame() {
+  RenderFrame(GlowDrawing::kBatched);
+  PresentFrame();
+  return FrameCounted();
+}
+
+struct Figures {
+  double framesPerSecond;
+  double processorPerFrame;  // seconds
+};
+
+Figures Measure(FrameFunction draw, bool paced, double seconds) {
+  FramePacer pacer(Renderer().swapIntervalSet);
+  FramePacer* const pacing = paced ? &pacer : nullptr;
+  if (paced) {
+    runEnd = PacingNow() + static_cast<int64_t>(kPacedWarmUpSeconds * kPacingTicksPerSecond);
+    RunFrameLoop(pacing, draw);
+  }
+  frames = 0;
+  const double processorBefore = ProcessSeconds();
+  const int64_t start = PacingNow();
+  runEnd = start + static_cast<int64_t>(seconds * kPacingTicksPerSecond);
+  RunFrameLoop(pacing, draw);
+  const double elapsed = static_cast<double>(PacingNow() - start) / kPacingTicksPerSecond;
+  const double processor = ProcessSeconds() - processorBefore;
+  return {static_cast<double>(frames) / elapsed, processor / static_cast<double>(frames)};
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  const double duration = argc > 1 ? std::atof(argv[1]) : 10.0;
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
   const HWND window = CreateFullScreenWindow();
   if (window == nullptr) {
     std::fprintf(stderr, "renderer_fps: no window\n");
@@ -38,22 +102,33 @@ int main(int argc, char** argv) {
   RendererState& state = Renderer();
   state.settings = kFixedRendererSettings;
   InitScene(window);
+  std::printf("%dx%d, swap interval %s, %.1f s per run\n", GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN), state.swapIntervalSet ? "set" : "not offered",
+              seconds);
 
-  LARGE_INTEGER frequency, start, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  long frames = 0;
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    DrawFrame();
-    ++frames;
-    QueryPerformanceCounter(&now);
-  } while (Seconds(start, now, frequency) < duration);
-
-  const double elapsed = Seconds(start, now, frequency);
-  std::printf("%ld frames in %.2f s at %dx%d: %.1f frames per second\n", frames, elapsed,
-              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), frames / elapsed);
+  const struct {
+    const char* name;
+    FrameFunction draw;
+    bool paced;
+  } runs[] = {
+      {"bare clear and swap", BareFrame, false},
+      {"display list per glow", DisplayListFrame, false},
+      {"batched glows", BatchedFrame, false},
+      {"display list per glow, paced", DisplayListFrame, true},
+      {"batched glows, paced", BatchedFrame, true},
+      {"bare clear and swap, paced", BareFrame, true},
+  };
+  double bare = 0.0;
+  for (const auto& run : runs) {
+    const Figures figures = Measure(run.draw, run.paced, seconds);
+    if (run.draw == BareFrame && !run.paced) bare = figures.framesPerSecond;
+    std::printf(
+        "%-30s %7.1f frames/s  %6.2f ms processor/frame  %4.0f%% of one processor  %.3f of bare\n",
+        run.name, figures.framesPerSecond, figures.processorPerFrame * 1000.0,
+        figures.processorPerFrame * figures.framesPerSecond * 100.0,
+        bare > 0.0 ? figures.framesPerSecond / bare : 0.0);
+    std::fflush(stdout);
+  }
   ReleaseScene(window);
   DestroyWindow(window);
   return 0;

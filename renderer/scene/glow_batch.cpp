@@ -1,0 +1,43 @@
+#include "scene/glow_batch.h"
+
+#include "scene/glow_billboard.h"
+
+void GlowBatch::SetColor(const float* rgb) {
+  color_ = {rgb[0], rgb[1], rgb[2]};
+}
+
+void GlowBatch::PushMatrix() {
+  saved_ = placement_;
+}
+
+void GlowBatch::Translate(float x, float y, float z) {
+  // Like a matrix translation: the offset is in the current, scaled units.
+  placement_.x += placement_.scale * x;
+  placement_.y += placement_.scale * y;
+  placement_.z += placement_.scale * z;
+}
+
+void GlowBatch::Scale(float factor) {
+  placement_.scale *= factor;
+}
+
+void GlowBatch::DrawGlow() {
+  if (Full()) return;
+  const float extent = placement_.scale * halfSize_;
+  GlowVertex* vertex = &vertices_[static_cast<size_t>(count_) * kVerticesPerGlow];
+  for (const BillboardCorner& corner : kBillboardCorners) {
+    *vertex++ = {corner.s,
+                 corner.t,
+                 color_[0],
+                 color_[1],
+                 color_[2],
+                 placement_.x + extent * corner.x,
+                 placement_.y + extent * corner.y,
+                 placement_.z};
+  }
+  ++count_;
+}
+
+void GlowBatch::PopMatrix() {
+  placement_ = saved_;
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "main/frame_pacing.h"
+
+namespace {
+constexpr int64_t kSecond = kPacingTicksPerSecond;
+
+// Frames shown at `rate` a second for `seconds`; true once the detector said so.
+bool SaysNoWait(SwapWaitDetector& detector, int rate, double seconds, int64_t start = 0) {
+  bool said = false;
+  for (int64_t frame = 0; frame <= static_cast<int64_t>(rate * seconds); ++frame) {
+    said = detector.FrameShown(start + frame * kSecond / rate);
+  }
+  return said;
+}
+
+// Frames shown in `seconds` over a swap that returns at once, drawing taking
+// `drawTicks` and every wait lasting exactly until the pacer's deadline.
+int FramesOverNonWaitingSwap(FramePacer& pacer, int64_t drawTicks, int seconds) {
+  int64_t now = 5 * kSecond;
+  const int64_t end = now + seconds * kSecond;
+  int frames = 0;
+  for (; now < end; ++frames) {
+    now += drawTicks;
+    if (const std::optional<int64_t> deadline = pacer.AfterPass(now, true); deadline) {
+      if (*deadline > now) now = *deadline;
+    }
+  }
+  return frames;
+}
+}  // namespace
+
+TEST(FramePacing, SwapIntervalAndNextTick) {
+  const int intervals[][2] = {{0, 1},   {1, 1},   {59, 1},  {60, 1},  {75, 1},
+                              {89, 1},  {90, 2},  {120, 2}, {144, 2}, {149, 2},
+                              {150, 3}, {165, 3}, {240, 4}, {360, 6}, {-5, 1}};
+  for (const auto& [refresh, interval] : intervals) {
+    EXPECT_EQ(SwapIntervalForRefresh(refresh), interval) << refresh;
+  }
+  constexpr int64_t tick = 1'000'000, p = kFramePeriod;
+  const int64_t nextTicks[][2] = {{tick + 1, tick + p},
+                                  {tick + p - 1, tick + p},
+                                  {tick + p, tick + p},  // late: at once
+                                  {tick + 5 * p / 2, tick + 5 * p / 2},
+                                  {tick - 10, tick + p}};
+  for (const auto& [now, next] : nextTicks) EXPECT_EQ(NextTick(tick, now), next) << now - tick;
+  EXPECT_EQ(kFramePeriod, 166'667);
+}
+
+TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
+  for (const int rate : {30, 60, 64}) {
+    SwapWaitDetector detector;
+    EXPECT_FALSE(SaysNoWait(detector, rate, 3.0)) << rate;
+  }
+  for (const int rate : {67, 476}) {
+    SwapWaitDetector detector;
+    EXPECT_TRUE(SaysNoWait(detector, rate, 0.3)) << rate;
+  }
+  // It stays so once frames slow down (paced by the timer), and a slow start
+  // does not hide fast frames later.
+  SwapWaitDetector detector;
+  EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
+  EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
+  EXPECT_TRUE(SaysNoWait(detector, 30, 1.0, 3 * kSecond));
+}
+
+TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
+  for (const int64_t drawTicks : {int64_t{1000}, kFramePeriod - 100}) {
+    FramePacer pacer(false);
+    EXPECT_NEAR(FramesOverNonWaitingSwap(pacer, drawTicks, 10), 600, 1) << drawTicks;
+  }
+  // Frames slower than that are not held back to every other tick.
+  FramePacer slow(false);
+  EXPECT_NEAR(FramesOverNonWaitingSwap(slow, kFramePeriod * 11 / 10, 10), 545, 1);
+  // A swap interval that was set but does not wait: flat out until measured.
+  FramePacer shortRun(true), longRun(true);
+  const int first = FramesOverNonWaitingSwap(shortRun, 1000, 10);
+  EXPECT_GT(first, 600 + 2000);
+  EXPECT_NEAR(FramesOverNonWaitingSwap(longRun, 1000, 20) - first, 600, 1);
+
+  // A waiting swap paces by itself; a pass that showed nothing waits a tick.
+  FramePacer waiting(true);
+  for (int frame = 1; frame <= 300; ++frame) {
+    EXPECT_EQ(waiting.AfterPass(frame * kSecond / 60, true), std::nullopt) << frame;
+  }
+  EXPECT_EQ(waiting.AfterPass(5 * kSecond, false), 5 * kSecond + kFramePeriod);
+  EXPECT_EQ(waiting.AfterPass(5 * kSecond + kFramePeriod + 10, false),
+            5 * kSecond + 2 * kFramePeriod);
+  EXPECT_EQ(waiting.AfterPass(6 * kSecond, true), std::nullopt);
+}
