@@ -32,6 +32,14 @@ class RecordedTimer : public PollingTimer {
 class MusicTest : public ::testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(device, device); }
+  // The module outlives the fixture: it must not keep the fixture's device,
+  // nor carry its flag and text into the next test.
+  void TearDown() override {
+    static ScriptedDevice unused;
+    BindMusicDevices(unused, unused);
+    CdAlive = zelvane::rt::kFalse;
+    McText.clear();
+  }
   // The host's whole run: start, one tick of each running timer, end.
   void Run(std::int16_t kind, const wchar_t* file) {
     MusicSettings settings;
@@ -56,6 +64,89 @@ TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
   EXPECT_EQ(MCI_Send(L"eject everything", text), ScriptedDevice::kUnrecognized);
   EXPECT_EQ(text, L"Error (文字列が取れません)");
   EXPECT_EQ(MCI_Status(L"status cdaudio mode"), L"Error:263");
+}
+
+TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
+  CD_Open();
+  std::wstring text;
+  EXPECT_EQ(MCI_Send(L"status cdaudio number of tracks", text), 0);
+  EXPECT_EQ(text, L"12");
+  EXPECT_EQ(MCI_Status(L"status cdaudio current track"), L"1");
+  EXPECT_EQ(McText, L"1");
+  device.disc = false;
+  EXPECT_EQ(MCI_Send(L"status cdaudio mode", text), ScriptedDevice::kNotReady);
+  EXPECT_EQ(text, L"error text 276");
+  EXPECT_EQ(MCI_Status(L"status cdaudio mode"), L"Error:276");
+  EXPECT_EQ(McText, L"error text 276");
+}
+
+TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
+  CD_Open();
+  device.calls = {};
+  struct Case {
+    const wchar_t *from, *to, *command;
+  };
+  for (const Case& c :
+       {Case{L"", L"", L"play cdaudio"}, Case{L"3", L"", L"play cdaudio from 3"},
+        Case{L"", L"4", L"play cdaudio to 4"}, Case{L"3", L"4", L"play cdaudio from 3 to 4"}}) {
+    EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
+    EXPECT_EQ(device.calls.back(), c.command);
+  }
+  EXPECT_EQ(MCI_Play(L"MP3Play", L"", L""), ScriptedDevice::kNotOpen);
+  EXPECT_EQ(McText, L"error text 263");
+}
+
+TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
+  CD_Open();
+  MP3_Open(L"C:\\a.mp3");
+  device.track = 4;
+  device.replySizes = {};
+  CD_Check(3);
+  MP3_Check();
+  MP3_Close();
+  using Sent = std::pair<std::wstring, std::size_t>;
+  EXPECT_THAT(
+      device.replySizes,
+      ElementsAre(Sent{L"status cdaudio current track", 512},
+                  Sent{L"status cdaudio number of tracks", 512}, Sent{L"status cdaudio mode", 255},
+                  Sent{L"status cdaudio position track 3", 512},
+                  Sent{L"play cdaudio from 03:00:00:00", 512}, Sent{L"status MP3Play mode", 30},
+                  Sent{L"stop MP3Play", 0}, Sent{L"close MP3Play", 0}));
+}
+
+TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
+  const MediaReply notReady{ScriptedDevice::kNotReady, L""};
+  struct Case {
+    const wchar_t* command;
+    MediaReply reply;
+    bool alive;
+    const wchar_t* lastSent;
+  };
+  for (const Case& c : {
+           Case{L"status cdaudio current track", notReady, false, L"status cdaudio current track"},
+           Case{L"status cdaudio current track",
+                {0, L"err"},
+                false,
+                L"status cdaudio current track"},
+           Case{L"status cdaudio number of tracks", notReady, false,
+                L"status cdaudio number of tracks"},
+           Case{L"status cdaudio number of tracks",
+                {0, L"Error"},
+                false,
+                L"status cdaudio number of tracks"},
+           // A track beyond the disc: the play from the error text fails, and
+           // polling goes on to try again.
+           Case{L"status cdaudio position track 3", notReady, true, L"play cdaudio from Error:276"},
+       }) {
+    device.answers = {{c.command, c.reply}};
+    device.track = 4;
+    device.calls = {};
+    CD_Open();
+    CdAlive = zelvane::rt::kFalse;
+    CD_Check(3);
+    EXPECT_EQ(CdAlive, c.alive ? kTrue : zelvane::rt::kFalse) << c.command;
+    EXPECT_EQ(device.calls.back(), c.lastSent) << c.command;
+  }
 }
 
 TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {

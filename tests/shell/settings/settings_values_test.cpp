@@ -43,7 +43,11 @@ TEST(ResolveMusicSettings, FileKindWithoutAFileThatOpensFallsBackToSilence) {
     EXPECT_EQ(silent.folder, L"C:\\S");
   }
   // An audio CD needs no file: only the missing file is forgotten.
-  EXPECT_EQ(ResolveMusicSettings({L"1", L"", L"C:\\M\\x.mp3"}, opens, L"C:\\S").kind, kBgmAudioCd);
+  const MusicSettings cd = ResolveMusicSettings({L"1", L"4", L"C:\\M\\x.mp3"}, opens, L"C:\\S");
+  EXPECT_EQ(cd.kind, kBgmAudioCd);
+  EXPECT_EQ(cd.repeat, 4);
+  EXPECT_EQ(cd.file, L"");
+  EXPECT_EQ(cd.folder, L"C:\\S");
 }
 
 }  // namespace
