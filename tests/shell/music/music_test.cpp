@@ -56,6 +56,11 @@ class MusicTest : public ::testing::Test {
   MusicTimers timers{mp3Timer, cdTimer};
 };
 
+TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
+  EXPECT_EQ(kMp3CheckIntervalMs, 1000);
+  EXPECT_EQ(kCdCheckIntervalMs, 200);
+}
+
 TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
   std::wstring text;
   EXPECT_EQ(MCI_Send(L"", text), kEmptyCommand);
