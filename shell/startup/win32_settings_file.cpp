@@ -56,6 +56,17 @@ bool WriteNewFile(const std::wstring& path, std::string_view content) {
   return file.Close() && written;
 }
 
+// Overwrites the existing file at path with content, cutting off what is left
+// of the old one. Only needs the right to write that file.
+bool WriteInPlace(const std::wstring& path, std::string_view content) {
+  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return false;
+  const bool written =
+      WriteAll(file.get(), content) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+  return file.Close() && written;
+}
+
 }  // namespace
 
 FileContents ReadWholeFile(const std::wstring& path) {
@@ -90,21 +101,42 @@ FileContents ReadWholeFile(const std::wstring& path) {
 }
 
 bool ReplaceWholeFile(const std::wstring& path, std::string_view content) {
-  // A read-only file keeps its content, as it would if written in place. The
-  // rename below would not always refuse it: under Wine running as root it
-  // replaces a read-only file.
+  // A read-only file keeps its content, as it would if written in place. A
+  // replace would not always refuse it: under Wine running as root it replaces
+  // a read-only file.
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  // Nor can a file be saved that another program holds open against writers.
+  // Asking first also spares a replace that would fail: under Wine a failed
+  // replace keeps the temporary file open, so it could not be removed.
+  if (exists && !Handle(CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr))
+                     .ok()) {
     return false;
   }
+
   const std::wstring temporary = TemporaryPathBeside(path);
-  if (WriteNewFile(temporary, content) &&
-      MoveFileExW(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
+  if (!WriteNewFile(temporary, content)) {
+    DeleteFileW(temporary.c_str());
+    // No file can be made beside it (a folder without the right to create
+    // files): the file itself may still be writable, as for the system's own
+    // profile functions.
+    return exists ? WriteInPlace(path, content) : WriteNewFile(path, content);
   }
-  DeleteFileW(temporary.c_str());
-  return false;
+  // The replaced file keeps its attributes and access rights; a new file
+  // takes the temporary's place by name.
+  const bool replaced =
+      exists ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
+             : MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+  if (!replaced) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  // Wine's replace leaves the replacement's own attributes; Windows keeps them.
+  if (exists) SetFileAttributesW(path.c_str(), attributes);
+  return true;
 }
 
 bool OpensAsFileForReading(const std::wstring& path) {
