@@ -1,65 +1,16 @@
+#include "zelvane_bgm.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "music_session.h"
-#include "scripted_device.h"
+#include "music_fixture.h"
 #include "settings_names.h"
-#include "zelvane_bgm.h"
 
 namespace Zelvane_BGM {
 namespace {
 
 using ::testing::ElementsAre;
 using zelvane::rt::kTrue;
-
-// A timer that writes its switching into the device's call record.
-class RecordedTimer : public PollingTimer {
- public:
-  RecordedTimer(std::vector<std::wstring>& calls, std::wstring name)
-      : calls_(calls), name_(std::move(name)) {}
-  bool IsEnabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    calls_.push_back(name_ + (enabled ? L" timer on" : L" timer off"));
-  }
-
- private:
-  std::vector<std::wstring>& calls_;
-  std::wstring name_;
-  bool enabled_ = false;
-};
-
-class MusicTest : public ::testing::Test {
- protected:
-  void SetUp() override { BindMusicDevices(device, device); }
-  // The module outlives the fixture: it must not keep the fixture's device,
-  // nor carry its flag and text into the next test.
-  void TearDown() override {
-    static ScriptedDevice unused;
-    BindMusicDevices(unused, unused);
-    CdAlive = zelvane::rt::kFalse;
-    McText.clear();
-  }
-  // The host's whole run: start, one tick of each running timer, end.
-  void Run(std::int16_t kind, const wchar_t* file) {
-    MusicSettings settings;
-    settings.kind = kind;
-    settings.file = file;
-    StartMusic(settings, timers);
-    if (mp3Timer.IsEnabled()) OnMp3Timer();
-    if (cdTimer.IsEnabled()) OnCdTimer(settings, cdTimer);
-    StopMusic(settings, timers);
-  }
-  ScriptedDevice device;
-  RecordedTimer mp3Timer{device.calls, L"mp3"};
-  RecordedTimer cdTimer{device.calls, L"cd"};
-  MusicTimers timers{mp3Timer, cdTimer};
-};
-
-TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
-  EXPECT_EQ(kMp3CheckIntervalMs, 1000);
-  EXPECT_EQ(kCdCheckIntervalMs, 200);
-}
 
 TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
   std::wstring text;
@@ -198,46 +149,6 @@ TEST_F(MusicTest, EndedMp3RestartsFromTheBeginning) {
   MP3_Check();
   EXPECT_THAT(device.calls, ElementsAre(L"status MP3Play mode", L"status MP3Play mode",
                                         L"stop MP3Play", L"play MP3Play from 0"));
-}
-
-TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
-  device.cdMode = L"stopped";
-  Run(zelvane::kBgmAudioCd, L"");
-  EXPECT_THAT(device.calls,
-              ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
-                          L"status cdaudio current track", L"status cdaudio number of tracks",
-                          L"status cdaudio mode", L"play cdaudio", L"cd timer on", L"cd timer off",
-                          L"stop cdaudio", L"close cdaudio"));
-}
-
-TEST_F(MusicTest, CdRunWithoutDiscStopsPollingAndIsNotClosed) {
-  device.disc = false;
-  Run(zelvane::kBgmAudioCd, L"");
-  EXPECT_THAT(device.calls,
-              ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
-                          L"status cdaudio current track", L"cd timer off"));
-}
-
-TEST_F(MusicTest, Mp3RunIsOpenedCheckedAndClosedWhateverTheNameCase) {
-  for (const wchar_t* file : {L"C:\\a.Mp3", L"C:\\amp3"}) {
-    device.calls = {};
-    Run(zelvane::kBgmMusicFile, file);
-    EXPECT_THAT(device.calls,
-                ElementsAre(L"open \"" + std::wstring(file) + L"\" type MPEGVideo Alias MP3Play",
-                            L"play MP3Play", L"mp3 timer on", L"status MP3Play mode",
-                            L"mp3 timer off", L"stop MP3Play", L"close MP3Play"));
-  }
-}
-
-TEST_F(MusicTest, WavRunLoopsWithoutATimerAndOtherFilesOrKindsPlayNothing) {
-  Run(zelvane::kBgmMusicFile, L"C:\\a.wav");
-  Run(zelvane::kBgmMusicFile, L"C:\\a.mid");
-  Run(zelvane::kBgmNone, L"C:\\a.mp3");
-  Run(3, L"C:\\a.wav");
-  device.waveDevices = 0;
-  Run(zelvane::kBgmMusicFile, L"C:\\b.wav");
-  EXPECT_THAT(device.calls,
-              ElementsAre(L"PlaySound C:\\a.wav", L"PlaySound stop", L"PlaySound stop"));
 }
 
 }  // namespace
