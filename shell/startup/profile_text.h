@@ -21,9 +21,10 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 // text with key set to value: the line of the key that FindProfileValue
 // reads is replaced; a new key goes after the last key of the first copy of
 // its section, a new section at the end of the file. Every other line keeps
-// its content; lines end in CR LF. A value stops at its first line break. Nothing (no change
-// possible) for names that a file cannot hold: an empty name, a section with
-// ']', a key with '=' or starting with '[', a line break in either.
+// its content; lines end in CR LF. A value stops at its first line break.
+// Nothing (no change possible) for names that a file cannot hold: an empty
+// name, a section with ']', a key with '=' or starting with '[', a line break
+// in either.
 std::optional<std::string> SetProfileValue(std::string_view text, std::string_view section,
                                            std::string_view key, std::string_view value);
 

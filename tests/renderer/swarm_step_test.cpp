@@ -158,17 +158,6 @@ TEST(ParticleStep, TrailIsDrawnOldestFirstBrighteningAndTapering) {
   EXPECT_EQ(drawer.translations[0], (Values{0.6f - 1.6f, 0.0f, 1.2f + 0.8f}));
 }
 
-TEST(ParticleStep, HeadWrapsRoundTheRing) {
-  Particle particle = ParticleWithPhases(1, 0, 0);
-  particle.head = 7;
-  FieldState field = FixedField();
-  NullPointDrawer drawer;
-  UpdateParticle(particle, Coefficients{}, field, drawer);
-  EXPECT_EQ(particle.head, 0);
-  UpdateParticle(particle, Coefficients{}, field, drawer);
-  EXPECT_EQ(particle.head, 1);
-}
-
 TEST(SwarmStep, CoefficientsTurnAtTheBounds) {
   Swarm swarm;
   swarm.coefficients = {0.99f, -0.99f, 0.5f, -0.5f, 0.25f};
