@@ -24,7 +24,7 @@ HWND CreateFullScreenWindow() {
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-  return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 }  // namespace
 
