@@ -48,10 +48,13 @@ bool WriteAll(HANDLE file, std::string_view content) {
   return true;
 }
 
-bool WriteNewFile(const std::wstring& path, std::string_view content) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return false;
+HANDLE CreateNewFile(const std::wstring& path) {
+  return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
+// Writes all of content to file, then closes it; whether all of it arrived.
+bool FillAndClose(Handle& file, std::string_view content) {
   const bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
   return file.Close() && written;
 }
@@ -117,12 +120,18 @@ bool ReplaceWholeFile(const std::wstring& path, std::string_view content) {
   }
 
   const std::wstring temporary = TemporaryPathBeside(path);
-  if (!WriteNewFile(temporary, content)) {
-    DeleteFileW(temporary.c_str());
+  Handle file(CreateNewFile(temporary));
+  if (!file.ok()) {
     // No file can be made beside it (a folder without the right to create
     // files): the file itself may still be writable, as for the system's own
     // profile functions.
-    return exists ? WriteInPlace(path, content) : WriteNewFile(path, content);
+    if (exists) return WriteInPlace(path, content);
+    Handle created(CreateNewFile(path));
+    return created.ok() && FillAndClose(created, content);
+  }
+  if (!FillAndClose(file, content)) {
+    DeleteFileW(temporary.c_str());
+    return false;
   }
   // The replaced file keeps its attributes and access rights; a new file
   // takes the temporary's place by name.
