@@ -116,8 +116,8 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     std::vector<std::wstring> plays;
   };
   for (const Case& c : {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
-                        Case{3, 3, L"playing", {}}, Case{3, 4, L"playing", jumpBack},
-                        Case{3, 3, L"stopped", jumpBack}}) {
+                        Case{3, 3, L"playing", {}}, Case{12, 12, L"playing", {}},
+                        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
     device.calls = {};
     device.track = c.track;
     device.cdMode = c.mode;

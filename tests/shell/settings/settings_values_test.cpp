@@ -24,6 +24,15 @@ TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
   }
 }
 
+TEST(CutName, CutsLongNamesButNeverBetweenTheHalvesOfAUtf16Pair) {
+  EXPECT_EQ(CutName(L"Section"), L"Section");
+  EXPECT_EQ(CutName(std::wstring(200, L'k')), std::wstring(128, L'k'));
+  const std::wstring pair = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+  const std::wstring name = std::wstring(127, L'k') + pair;
+  // Only 16-bit wide characters come in pairs.
+  EXPECT_EQ(CutName(name).size(), sizeof(wchar_t) == 2 ? 127u : 128u);
+}
+
 TEST(FolderOf, KeepsTheDriveButNoTrailingBackslash) {
   EXPECT_EQ(FolderOf(L"C:\\Music\\a.mp3"), L"C:\\Music");
   EXPECT_EQ(FolderOf(L"C:\\a.mp3"), L"C:");
