@@ -129,6 +129,12 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     EXPECT_EQ(device.calls, expected) << "repeat " << c.repeat << ", track " << c.track;
     EXPECT_EQ(CdAlive, kTrue);
   }
+  // The track reply is read as a number: blanks and a sign before it are allowed.
+  device.answers = {{L"status cdaudio current track", {0, L" +3"}}};
+  device.cdMode = L"playing";
+  device.calls = {};
+  CD_Check(3);
+  EXPECT_EQ(device.calls.size(), 3u) << "no jump back to track 3";
 }
 
 TEST_F(MusicTest, Mp3IsOpenedQuotedAndPlayedOnlyWhenItOpens) {
