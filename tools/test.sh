@@ -8,8 +8,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash tools/setup.sh || exit 1
-cmake --preset native >/dev/null && cmake --build --preset native -j2 || exit 1
-cmake --preset windows >/dev/null && cmake --build --preset windows -j2 || exit 1
+# Warnings are errors here, so no change goes in with one.
+strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+cmake --preset native "$strict" >/dev/null && cmake --build --preset native -j2 || exit 1
+cmake --preset windows "$strict" >/dev/null && cmake --build --preset windows -j2 || exit 1
 
 status=0
 ctest --preset native || status=1

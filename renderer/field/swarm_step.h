@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cmath>
 
 #include "field/escape_guard.h"
@@ -19,10 +20,13 @@ inline double Pull(double c) {
   return c * (1.0 - 1.0 / (c * c + 1.0));
 }
 
-inline float WrapHue(double hue) {
-  if (hue > 1.0) hue -= 1.0;
-  if (hue < 0.0) hue += 1.0;
-  return static_cast<float>(hue);
+// The hue after the shift, kept in [0, 1]. Each step stores a 32-bit float,
+// as the stored field does, so the wrap works on the rounded sum.
+inline float ShiftHue(float hue, double shift) {
+  hue = static_cast<float>(hue + shift);
+  if (hue > 1.0f) hue = static_cast<float>(double{hue} - 1.0);
+  if (hue < 0.0f) hue = static_cast<float>(double{hue} + 1.0);
+  return hue;
 }
 }  // namespace field_detail
 
@@ -32,6 +36,7 @@ template <PointDrawer Drawer>
 void UpdateParticle(Particle& particle, const Coefficients& c, FieldState& field, Drawer& drawer) {
   using field_detail::Pull;
   const int length = static_cast<int>(particle.trail.size());
+  assert(length > 0 && particle.head >= 0 && particle.head < length);
   const TrailPoint& newest = particle.trail[particle.head];
   const double x = newest.x, y = newest.y, z = newest.z;
 
@@ -46,8 +51,7 @@ void UpdateParticle(Particle& particle, const Coefficients& c, FieldState& field
   // The further the map pulled the point, the further round the colour wheel.
   double pulled = dx * dx + dy * dy + dz * dz;
   if (pulled > 1.0) pulled = 1.0;
-  next.hue = static_cast<float>(pulled);
-  next.hue = field_detail::WrapHue(double{next.hue} + c[7]);
+  next.hue = field_detail::ShiftHue(static_cast<float>(pulled), c[7]);
 
   double tint = double{next.hue} + c[0];
   if (tint < 0.0) tint = -tint;

@@ -71,7 +71,7 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // Where section and key sit among the lines.
 struct Place {
-  std::size_t keyLine = kNone;         // the first matching key in a matching section
+  std::size_t keyLine = kNone;         // the first matching key in the first such section
   std::size_t sectionLine = kNone;     // the first matching section header
   std::size_t lastLineOfKeys = kNone;  // last key line of that section, else its header
 };
@@ -79,16 +79,16 @@ struct Place {
 Place Locate(const std::vector<std::string_view>& lines, std::string_view section,
              std::string_view key) {
   Place place;
-  bool inSection = false;
+  // Only the first copy of a section counts; later copies are kept but never
+  // read nor written, as the system's own profile functions do.
   bool inFirstSection = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const ProfileLine line = ParseLine(lines[i]);
     if (line.kind == ProfileLine::Kind::kSection) {
-      inSection = Cp932EqualIgnoringCase(line.name, section);
-      inFirstSection = inSection && place.sectionLine == kNone;
+      inFirstSection = place.sectionLine == kNone && Cp932EqualIgnoringCase(line.name, section);
       if (inFirstSection) place.sectionLine = place.lastLineOfKeys = i;
-    } else if (line.kind == ProfileLine::Kind::kKey && inSection) {
-      if (inFirstSection) place.lastLineOfKeys = i;
+    } else if (line.kind == ProfileLine::Kind::kKey && inFirstSection) {
+      place.lastLineOfKeys = i;
       if (place.keyLine == kNone && Cp932EqualIgnoringCase(line.name, key)) place.keyLine = i;
     }
   }

@@ -20,9 +20,11 @@ FileContents ReadWholeFile(const std::wstring& path);
 
 // Gives the file at path exactly the content bytes, creating it if missing.
 // The content goes to a temporary file beside it first, which then takes the
-// file's place in one step: whatever happens, the file holds either its old or
-// its new content. A read-only file is left alone; a write that fails removes
-// its temporary file. Returns whether the file was replaced.
+// file's place in one step, keeping the file's attributes and access rights:
+// whatever happens, the file holds either its old or its new content. Where
+// no file can be made beside it, the file is written in place. A read-only
+// file is left alone; a write that fails removes its temporary file. Returns
+// whether the file was replaced.
 bool ReplaceWholeFile(const std::wstring& path, std::string_view content);
 
 // Whether path names a file (not a folder or a device) that opens for reading.

@@ -6,6 +6,7 @@
 
 #include "dialog/zelvane_p.h"
 #include "host/preview_window.h"
+#include "host/renderer_launch.h"
 #include "host/saver_host.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/program_facts.h"
@@ -42,7 +43,7 @@ void AttachPreview(const std::wstring& arguments) {
 }
 
 void RequireRenderer() {
-  if (FileExists(rt::ProgramFolder() + L"\\" + zelvane::kRendererFileName)) return;
+  if (FileExists(zelvane::host::RendererPathIn(rt::ProgramFolder()))) return;
   MessageBoxW(nullptr, kRendererMissingText, std::wstring(rt::kApplicationTitle).c_str(), MB_OK);
   rt::EndProgram();
 }

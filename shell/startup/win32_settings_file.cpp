@@ -48,11 +48,25 @@ bool WriteAll(HANDLE file, std::string_view content) {
   return true;
 }
 
-bool WriteNewFile(const std::wstring& path, std::string_view content) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+HANDLE CreateNewFile(const std::wstring& path) {
+  return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
+// Writes all of content to file, then closes it; whether all of it arrived.
+bool FillAndClose(Handle& file, std::string_view content) {
+  const bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
+  return file.Close() && written;
+}
+
+// Overwrites the existing file at path with content, cutting off what is left
+// of the old one. Only needs the right to write that file.
+bool WriteInPlace(const std::wstring& path, std::string_view content) {
+  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) return false;
-  const bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
+  const bool written =
+      WriteAll(file.get(), content) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
   return file.Close() && written;
 }
 
@@ -90,21 +104,48 @@ FileContents ReadWholeFile(const std::wstring& path) {
 }
 
 bool ReplaceWholeFile(const std::wstring& path, std::string_view content) {
-  // A read-only file keeps its content, as it would if written in place. The
-  // rename below would not always refuse it: under Wine running as root it
-  // replaces a read-only file.
+  // A read-only file keeps its content, as it would if written in place. A
+  // replace would not always refuse it: under Wine running as root it replaces
+  // a read-only file.
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  // Nor can a file be saved that another program holds open against writers.
+  // Asking first also spares a replace that would fail: under Wine a failed
+  // replace keeps the temporary file open, so it could not be removed.
+  if (exists && !Handle(CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr))
+                     .ok()) {
     return false;
   }
+
   const std::wstring temporary = TemporaryPathBeside(path);
-  if (WriteNewFile(temporary, content) &&
-      MoveFileExW(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
+  Handle file(CreateNewFile(temporary));
+  if (!file.ok()) {
+    // No file can be made beside it (a folder without the right to create
+    // files): the file itself may still be writable, as for the system's own
+    // profile functions.
+    if (exists) return WriteInPlace(path, content);
+    Handle created(CreateNewFile(path));
+    return created.ok() && FillAndClose(created, content);
   }
-  DeleteFileW(temporary.c_str());
-  return false;
+  if (!FillAndClose(file, content)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  // The replaced file keeps its attributes and access rights; a new file
+  // takes the temporary's place by name.
+  const bool replaced =
+      exists ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
+             : MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+  if (!replaced) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  // Wine's replace leaves the replacement's own attributes; Windows keeps them.
+  if (exists) SetFileAttributesW(path.c_str(), attributes);
+  return true;
 }
 
 bool OpensAsFileForReading(const std::wstring& path) {

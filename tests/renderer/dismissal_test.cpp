@@ -12,8 +12,9 @@ namespace {
 struct FakeWindow final : SaverWindowActions {
   ScreenPoint cursor{100, 100};
   int closeRequests = 0;
+  int hides = 0;
   ScreenPoint CursorPosition() override { return cursor; }
-  void HideCursor() override {}
+  void HideCursor() override { ++hides; }
   void PostCloseRequest() override { ++closeRequests; }
 };
 
@@ -57,7 +58,12 @@ TEST_F(Dismissal, CloseRequestsAreIgnoredUntilInputArmsThem) {
   MoveTo(300, 300);  // the first move comes from showing the window
   EXPECT_EQ(window.closeRequests, 1);
   EXPECT_FALSE(CloseAccepted());
-  Send(msg::kKeyDown);
+  // A large move keeps the reference where it was at creation, so the next
+  // move closes even though it is a small one.
+  EXPECT_EQ(state.savedCursor.x, 100);
+  EXPECT_EQ(state.savedCursor.y, 100);
+  MoveTo(301, 300);
+  EXPECT_EQ(window.closeRequests, 2);
   EXPECT_TRUE(CloseAccepted());
 }
 
@@ -66,9 +72,24 @@ TEST_F(Dismissal, SmallMovesCarryTheReferenceLargerOnesClose) {
   MoveTo(103, 101);  // distance 4
   EXPECT_EQ(window.closeRequests, 0);
   EXPECT_EQ(state.savedCursor.x, 103);
-  MoveTo(106, 103);  // (3, 2) from the new reference
+  EXPECT_EQ(state.savedCursor.y, 101);
+  MoveTo(100, 102);  // (-3, 1), back the other way
+  EXPECT_EQ(window.closeRequests, 0);
+  MoveTo(97, 104);  // (-3, 2) from the new reference
   EXPECT_EQ(window.closeRequests, 1);
   EXPECT_TRUE(CloseAccepted());
+}
+
+TEST_F(Dismissal, TheCursorStaysHidden) {
+  EXPECT_EQ(window.hides, 1) << "hidden at creation";
+  EXPECT_EQ(Send(msg::kSetCursor), StageAnswer{1});
+  EXPECT_EQ(window.hides, 2);
+  EXPECT_FALSE(Send(msg::kShowWindow, 1).has_value());
+  EXPECT_EQ(window.hides, 3);
+  Send(msg::kShowWindow, 0);  // being hidden
+  EXPECT_EQ(window.hides, 3);
+  EXPECT_FALSE(state.closeArmed);
+  EXPECT_EQ(window.closeRequests, 0);
 }
 
 TEST_F(Dismissal, PressesAndFocusLossCloseButReleasesClicksAndWheelDoNot) {
@@ -95,15 +116,8 @@ TEST(ClassStage, SwallowsTaskSwitchingAndScreenSaveCommands) {
        {msg::kCommandNextWindow, msg::kCommandPrevWindow, msg::kCommandScreenSave}) {
     EXPECT_EQ(ClassStageAnswer(msg::kSysCommand, command), StageAnswer{0}) << command;
   }
-  EXPECT_FALSE(ClassStageAnswer(msg::kSysCommand, 0xF060).has_value());  // close command
-}
-
-TEST_F(Dismissal, WithoutAPasswordComponentTheWindowCloses) {
-  password.windows9x = true;
-  password.verifierPresent = false;
-  Send(msg::kKeyDown);
-  EXPECT_TRUE(CloseAccepted());
-  EXPECT_EQ(password.calls, "fl");
+  EXPECT_FALSE(ClassStageAnswer(msg::kSysCommand, 0xF060).has_value());         // close command
+  EXPECT_FALSE(ClassStageAnswer(0x0111, msg::kCommandNextWindow).has_value());  // a menu command
 }
 
 TEST_F(Dismissal, RefusedPasswordKeepsTheWindowAndAsksAgainOnNextInput) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "input/win32_password_system.h"
@@ -15,15 +16,15 @@
 namespace {
 constexpr int kWidth = 320, kHeight = 240;
 
-HWND CreateTestWindow() {
+HWND CreateTestWindow(int width = kWidth, int height = kHeight) {
   WNDCLASSW windowClass{};
   windowClass.style = CS_OWNDC;
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"RendererGlTest";
   RegisterClassW(&windowClass);
-  return CreateWindowExW(WS_EX_TOPMOST, L"RendererGlTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth,
-                         kHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+  return CreateWindowExW(WS_EX_TOPMOST, L"RendererGlTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                         height, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 }  // namespace
 
@@ -58,6 +59,26 @@ TEST(RendererScene, DrawsColouredGlowsOnBlackInADoubleBufferedRgbaFormat) {
   ReleaseScene(window);
   EXPECT_EQ(wglGetCurrentContext(), nullptr);
   EXPECT_TRUE(state.field.swarms.empty());
+  DestroyWindow(window);
+}
+
+TEST(RendererScene, ProjectionCoversTheWholeScreenAtItsAspectRatio) {
+  const HWND window = CreateTestWindow(1280, 1024);
+  ASSERT_NE(window, nullptr);
+  InitScene(window);
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[0], 0);
+  EXPECT_EQ(viewport[1], 0);
+  EXPECT_EQ(viewport[2], 1280);
+  EXPECT_EQ(viewport[3], 1024);
+  // A perspective matrix holds f / aspect and f on its diagonal, f being the
+  // cotangent of half the 100-degree field of view; the eye sits 2.5 out.
+  GLdouble projection[16] = {};
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  EXPECT_NEAR(projection[5] / projection[0], 1.25, 1e-6);  // held as floats
+  EXPECT_NEAR(projection[5], 1.0 / std::tan(50.0 * 3.14159265358979 / 180), 1e-6);
+  ReleaseScene(window);
   DestroyWindow(window);
 }
 

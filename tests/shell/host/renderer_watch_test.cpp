@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "host/renderer_launch.h"
-
 namespace zelvane::host {
 namespace {
 
 using Verdict = RendererWatch::Verdict;
+
+TEST(RendererWatchTest, TheHostLooksTwiceASecond) {
+  EXPECT_EQ(kRendererWatchIntervalMs, 500u);
+}
 
 TEST(RendererWatchTest, RunEndsOnlyAfterTheWindowWasSeenAndHasGone) {
   RendererWatch watch(1'000);
@@ -36,14 +38,6 @@ TEST(RendererWatchTest, WaitForAWindowThatNeverAppearsIsBounded) {
   RendererWatch watch(10'000);
   EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs - 1), Verdict::kWatching);
   EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs), Verdict::kNeverAppeared);
-}
-
-TEST(RendererLaunchTest, RendererIsInTheProgramFolderAndItsPathIsQuoted) {
-  EXPECT_EQ(RendererPathIn(L"C:\\Program Files\\Zelvane"),
-            L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll");
-  EXPECT_EQ(RendererPathIn(L"D:\\"), L"D:\\ゼルヴェイン.dll");
-  EXPECT_EQ(RendererCommandLine(L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll"),
-            L"\"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll\"");
 }
 
 }  // namespace

@@ -4,7 +4,9 @@ namespace Zelvane_BGM {
 
 MediaReply ScriptedDevice::Send(const std::wstring& command, std::size_t replySize) {
   calls.push_back(command);
-  MediaReply reply = Answer(command);
+  replySizes.emplace_back(command, replySize);
+  const auto scripted = answers.find(command);
+  MediaReply reply = scripted != answers.end() ? scripted->second : Answer(command);
   // The reply buffer holds replySize characters including the closing NUL.
   reply.text = replySize == 0 ? L"" : reply.text.substr(0, replySize - 1);
   return reply;

@@ -2,7 +2,9 @@
 // player and a wave output device, and record every call in order.
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media_devices.h"
@@ -18,6 +20,10 @@ class ScriptedDevice : public MediaCommandService, public SoundService {
 
   // Commands as sent; sound calls as "PlaySound <name>" and "PlaySound stop".
   std::vector<std::wstring> calls;
+  // Each command with the size of the reply buffer it was sent with.
+  std::vector<std::pair<std::wstring, std::size_t>> replySizes;
+  // Commands answered with these replies instead, as a failing drive would.
+  std::map<std::wstring, MediaReply> answers;
 
   bool disc = true;
   std::wstring cdMode = L"playing";

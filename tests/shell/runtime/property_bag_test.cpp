@@ -19,6 +19,12 @@ TEST(PropertyBag, KeysMatchWithoutRegardToCase) {
   bag.WriteProperty(L"fontcolour", std::int64_t{128}, L"0");
   EXPECT_EQ(bag.Size(), 1u);
   EXPECT_EQ(ToWholeNumber(bag.ReadProperty(L"FontColour", L"0")), 128);
+  // Every character counts, the first as much as the last.
+  bag.WriteProperty(L"XPos", std::int64_t{7}, L"0");
+  bag.WriteProperty(L"YPos", std::int64_t{9}, L"0");
+  bag.WriteProperty(L"FontColours", std::int64_t{5}, L"0");
+  EXPECT_EQ(bag.Size(), 4u);
+  EXPECT_EQ(ToWholeNumber(bag.ReadProperty(L"xpos", L"0")), 7);
 }
 
 TEST(PropertyBag, WriteStoresOnlyValuesThatDifferFromTheDefault) {

@@ -44,6 +44,18 @@ TEST(ProfileText, ReadsAHandEditedFile) {
   EXPECT_EQ(FindProfileValue("[s]\r\na=\"\r\nb=\"x'\r\n", "s", "b"), "\"x'");
 }
 
+TEST(ProfileText, OnlyTheFirstCopyOfASectionCounts) {
+  // A key only in a later copy reads as missing, and is written into the
+  // first copy; the later copy stays as it was.
+  const std::string text = "[Section]\r\na=1\r\n[Other]\r\nb=0\r\n[section]\r\nb=2\r\na=3\r\n";
+  EXPECT_EQ(FindProfileValue(text, "Section", "a"), "1");
+  EXPECT_EQ(FindProfileValue(text, "Section", "b"), std::nullopt);
+  EXPECT_EQ(SetProfileValue(text, "Section", "b", "4"),
+            "[Section]\r\na=1\r\nb=4\r\n[Other]\r\nb=0\r\n[section]\r\nb=2\r\na=3\r\n");
+  EXPECT_EQ(SetProfileValue(text, "Section", "a", "5"),
+            "[Section]\r\na=5\r\n[Other]\r\nb=0\r\n[section]\r\nb=2\r\na=3\r\n");
+}
+
 TEST(ProfileText, NeverFoldsOrSplitsTwoByteCharacters) {
   // 0x83 0x61 and 0x83 0x41 are different katakana whose second bytes are 'a'
   // and 'A'; the second byte of 0x83 0x5D is ']' and ends no section name.

@@ -24,6 +24,15 @@ TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
   }
 }
 
+TEST(CutName, CutsLongNamesButNeverBetweenTheHalvesOfAUtf16Pair) {
+  EXPECT_EQ(CutName(L"Section"), L"Section");
+  EXPECT_EQ(CutName(std::wstring(200, L'k')), std::wstring(128, L'k'));
+  const std::wstring pair = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+  const std::wstring name = std::wstring(127, L'k') + pair;
+  // Only 16-bit wide characters come in pairs.
+  EXPECT_EQ(CutName(name).size(), sizeof(wchar_t) == 2 ? 127u : 128u);
+}
+
 TEST(FolderOf, KeepsTheDriveButNoTrailingBackslash) {
   EXPECT_EQ(FolderOf(L"C:\\Music\\a.mp3"), L"C:\\Music");
   EXPECT_EQ(FolderOf(L"C:\\a.mp3"), L"C:");
@@ -43,7 +52,11 @@ TEST(ResolveMusicSettings, FileKindWithoutAFileThatOpensFallsBackToSilence) {
     EXPECT_EQ(silent.folder, L"C:\\S");
   }
   // An audio CD needs no file: only the missing file is forgotten.
-  EXPECT_EQ(ResolveMusicSettings({L"1", L"", L"C:\\M\\x.mp3"}, opens, L"C:\\S").kind, kBgmAudioCd);
+  const MusicSettings cd = ResolveMusicSettings({L"1", L"4", L"C:\\M\\x.mp3"}, opens, L"C:\\S");
+  EXPECT_EQ(cd.kind, kBgmAudioCd);
+  EXPECT_EQ(cd.repeat, 4);
+  EXPECT_EQ(cd.file, L"");
+  EXPECT_EQ(cd.folder, L"C:\\S");
 }
 
 }  // namespace

@@ -150,6 +150,57 @@ TEST_F(SettingsFileTest, AFileThatRefusesTheWriteKeepsItsContent) {
   EXPECT_FALSE(fs::exists(folder_ / L"missing"));
 }
 
+TEST_F(SettingsFileTest, ASaveKeepsTheFileItselfWithItsAttributes) {
+  Write(kBgmKindKey, L"1");
+  ASSERT_TRUE(SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  Write(kBgmKindKey, L"2");
+  EXPECT_EQ(Read(kBgmKindKey), L"2");
+  EXPECT_EQ(GetFileAttributesW(ini_.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+  EXPECT_TRUE(OnlyTheSettingsFileIsThere());
+}
+
+// Where nothing can be made beside the file (here a folder already holds the
+// temporary file's name), the file is written in place, or made at once.
+TEST_F(SettingsFileTest, WithoutRoomForATemporaryFileTheFileIsWrittenInPlace) {
+  const std::wstring temporary = ini_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  ASSERT_TRUE(CreateDirectoryW(temporary.c_str(), nullptr));
+  Write(kBgmFileKey, L"a long name for the music file.mp3");
+  EXPECT_EQ(Read(kBgmFileKey), L"a long name for the music file.mp3");
+  Write(kBgmFileKey, L"b.mp3");
+  EXPECT_EQ(ReadBytes(ini_), "[Section]\r\nBGM\xCC\xA7\xB2\xD9=b.mp3\r\n")
+      << "the rest of the longer old content is cut off";
+  EXPECT_TRUE(fs::is_directory(temporary));
+  fs::remove(temporary);
+  EXPECT_TRUE(OnlyTheSettingsFileIsThere());
+}
+
+// A section that occurs twice: only its first copy is read and written, by
+// the system's profile functions and by ours alike.
+TEST_F(SettingsFileTest, KeysOnlyInALaterCopyOfTheSectionAreLeftAsTheSystemLeavesThem) {
+  const std::string text = "[Section]\r\na=1\r\n[Other]\r\nb=0\r\n[Section]\r\nb=2\r\n";
+  const std::wstring system = (folder_ / L"system.ini").wstring();
+  WriteBytes(ini_, text);
+  WriteBytes(system, text);
+  auto systemRead = [&](const wchar_t* key) {
+    wchar_t value[256] = {};
+    GetPrivateProfileStringW(L"Section", key, L"", value, 256, system.c_str());
+    return std::wstring(value);
+  };
+  auto raw = [](const fs::path& path) {
+    std::string bytes = ReadBytes(path);
+    std::erase_if(bytes, [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
+    return bytes;
+  };
+  EXPECT_EQ(systemRead(L"b"), L"");
+  EXPECT_EQ(Read(L"b"), L"");
+  WritePrivateProfileStringW(L"Section", L"b", L"4", system.c_str());
+  Write(L"b", L"4");
+  EXPECT_EQ(systemRead(L"b"), L"4");
+  EXPECT_EQ(Read(L"b"), L"4");
+  EXPECT_EQ(raw(ini_), raw(system));
+  EXPECT_EQ(raw(ini_), "[Section]a=1b=4[Other]b=0[Section]b=2");
+}
+
 // On a Japanese system the system's own profile functions and ours read each
 // other's files.
 TEST_F(SettingsFileTest, AgreesWithTheSystemProfileFunctionsOnAJapaneseSystem) {

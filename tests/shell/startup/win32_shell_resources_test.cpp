@@ -31,7 +31,8 @@ TEST(ShellResources, DescriptionIconAndVersion) {
 
   std::vector<char> version(GetFileVersionInfoSizeW(path.c_str(), nullptr));
   ASSERT_FALSE(version.empty());
-  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, version.size(), version.data()));
+  ASSERT_TRUE(
+      GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(version.size()), version.data()));
   void* text = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(version.data(), L"\\StringFileInfo\\041104B0\\FileDescription", &text,

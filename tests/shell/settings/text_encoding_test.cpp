@@ -24,7 +24,11 @@ TEST(Cp932, ConvertsKeysAndPathsBothWays) {
     EXPECT_EQ(Cp932ToWide(c.bytes), c.text);
   }
   EXPECT_EQ(WideToCp932(L"a\u0101b"), "a?b");  // no look-alike 'a'
+  // A prefix never ends inside a two-byte character.
   EXPECT_EQ(Cp932Prefix("ab\x8B\xE6", 3), "ab");
+  EXPECT_EQ(Cp932Prefix("\x8B\xE6x", 1), "");
+  EXPECT_EQ(Cp932Prefix("abc", 0), "");
+  EXPECT_EQ(Cp932Prefix("ab\x8B\xE6", 4), "ab\x8B\xE6");
 }
 
 std::string Utf16WithMark(const std::u16string& text, bool bigEndian) {
@@ -49,6 +53,8 @@ TEST(SettingsFileEncoding, FilesSavedAsUnicodeReadAsShiftJis) {
   EXPECT_EQ(WideFromUtf8("a\xC3"), L"a\uFFFD");
   EXPECT_EQ(WideFromUtf8("\xED\xA0\x80"), L"\uFFFD");  // an encoded surrogate
   EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8\x41\x00", 4), false), L"\uFFFDA");
+  EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8", 2), false), L"\uFFFD");
+  EXPECT_EQ(WideFromUtf16(std::string("\xD8\x3D\xDE\x00", 4), true), L"\U0001F600");
 }
 
 }  // namespace

@@ -1,0 +1,111 @@
+// The real preview attached to parent windows of this process: Wine draws a
+// child window only when its parent lives in the same process.
+#include "host/preview_window.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/preview_picture.h"
+#include "runtime/win32_program.h"
+
+namespace zelvane::host {
+namespace {
+
+using Pixels = std::vector<COLORREF>;
+
+// The pixels of a bitmap or window device context, row by row.
+Pixels Capture(HDC source, int width, int height) {
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  Pixels pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y) & 0xFFFFFF);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return pixels;
+}
+
+Pixels Picture() {
+  const rt::Picture picture = LoadPreviewPicture();
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, picture.Bitmap());
+  Pixels pixels = Capture(dc, kPreviewPictureWidth, kPreviewPictureHeight);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// A bordered parent, so that its outer size (which the preview takes) is
+// larger than the client area the preview is seen in. Parents stay until the
+// process ends: the preview ends the program when its parent goes.
+HWND Parent(int outerWidth, int outerHeight) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = L"PreviewParent";
+  RegisterClassW(&windowClass);
+  return CreateWindowExW(0, L"PreviewParent", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10,
+                         outerWidth, outerHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+// What the preview shows inside parent: the client area's pixels.
+Pixels Shown(HWND parent, RECT& client) {
+  AttachPreviewWindow(parent);
+  for (int i = 0; i < 5; ++i) {
+    rt::DoEvents();
+    Sleep(20);
+  }
+  const HWND preview = GetWindow(parent, GW_CHILD);
+  EXPECT_NE(preview, nullptr);
+  UpdateWindow(preview);
+  GetClientRect(parent, &client);
+  HDC dc = GetDC(parent);
+  Pixels pixels = Capture(dc, client.right, client.bottom);
+  ReleaseDC(parent, dc);
+  return pixels;
+}
+
+TEST(PreviewWindow, ShowsThePictureTopLeftAtItsOwnSize) {
+  const Pixels picture = Picture();
+  ASSERT_EQ(picture.size(), std::size_t{kPreviewPictureWidth * kPreviewPictureHeight});
+
+  // Larger than the picture: black to the right and below it.
+  RECT client{};
+  const Pixels large = Shown(Parent(260, 200), client);
+  ASSERT_GT(client.right, kPreviewPictureWidth);
+  ASSERT_GT(client.bottom, kPreviewPictureHeight);
+  int wrong = 0, notBlack = 0;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      const COLORREF shown = large[static_cast<std::size_t>(y * client.right + x)];
+      if (x < kPreviewPictureWidth && y < kPreviewPictureHeight) {
+        wrong += shown != picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)];
+      } else {
+        notBlack += shown != 0;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0) << "the picture, unscaled, at the top left";
+  EXPECT_EQ(notBlack, 0) << "black beside and below it";
+
+  // Smaller: only the picture's top-left part.
+  const Pixels small = Shown(Parent(100, 80), client);
+  ASSERT_LT(client.right, kPreviewPictureWidth);
+  wrong = 0;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      wrong += small[static_cast<std::size_t>(y * client.right + x)] !=
+               picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)];
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+}  // namespace zelvane::host

@@ -1,0 +1,161 @@
+#include "zelvane_bgm.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "music_fixture.h"
+#include "settings_names.h"
+
+namespace Zelvane_BGM {
+namespace {
+
+using ::testing::ElementsAre;
+using zelvane::rt::kTrue;
+
+TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
+  std::wstring text;
+  EXPECT_EQ(MCI_Send(L"", text), kEmptyCommand);
+  EXPECT_EQ(text, L"コマンド文字列が指定されていません");
+  EXPECT_TRUE(device.calls.empty());
+  EXPECT_EQ(MCI_Send(L"eject everything", text), ScriptedDevice::kUnrecognized);
+  EXPECT_EQ(text, L"Error (文字列が取れません)");
+  EXPECT_EQ(MCI_Status(L"status cdaudio mode"), L"Error:263");
+}
+
+TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
+  CD_Open();
+  std::wstring text;
+  EXPECT_EQ(MCI_Send(L"status cdaudio number of tracks", text), 0);
+  EXPECT_EQ(text, L"12");
+  EXPECT_EQ(MCI_Status(L"status cdaudio current track"), L"1");
+  EXPECT_EQ(McText, L"1");
+  device.disc = false;
+  EXPECT_EQ(MCI_Send(L"status cdaudio mode", text), ScriptedDevice::kNotReady);
+  EXPECT_EQ(text, L"error text 276");
+  EXPECT_EQ(MCI_Status(L"status cdaudio mode"), L"Error:276");
+  EXPECT_EQ(McText, L"error text 276");
+}
+
+TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
+  CD_Open();
+  device.calls = {};
+  struct Case {
+    const wchar_t *from, *to, *command;
+  };
+  for (const Case& c :
+       {Case{L"", L"", L"play cdaudio"}, Case{L"3", L"", L"play cdaudio from 3"},
+        Case{L"", L"4", L"play cdaudio to 4"}, Case{L"3", L"4", L"play cdaudio from 3 to 4"}}) {
+    EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
+    EXPECT_EQ(device.calls.back(), c.command);
+  }
+  EXPECT_EQ(MCI_Play(L"MP3Play", L"", L""), ScriptedDevice::kNotOpen);
+  EXPECT_EQ(McText, L"error text 263");
+}
+
+TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
+  CD_Open();
+  MP3_Open(L"C:\\a.mp3");
+  device.track = 4;
+  device.replySizes = {};
+  CD_Check(3);
+  MP3_Check();
+  MP3_Close();
+  using Sent = std::pair<std::wstring, std::size_t>;
+  EXPECT_THAT(
+      device.replySizes,
+      ElementsAre(Sent{L"status cdaudio current track", 512},
+                  Sent{L"status cdaudio number of tracks", 512}, Sent{L"status cdaudio mode", 255},
+                  Sent{L"status cdaudio position track 3", 512},
+                  Sent{L"play cdaudio from 03:00:00:00", 512}, Sent{L"status MP3Play mode", 30},
+                  Sent{L"stop MP3Play", 0}, Sent{L"close MP3Play", 0}));
+}
+
+TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
+  const MediaReply notReady{ScriptedDevice::kNotReady, L""};
+  struct Case {
+    const wchar_t* command;
+    MediaReply reply;
+    bool alive;
+    const wchar_t* lastSent;
+  };
+  for (const Case& c : {
+           Case{L"status cdaudio current track", notReady, false, L"status cdaudio current track"},
+           Case{L"status cdaudio current track",
+                {0, L"err"},
+                false,
+                L"status cdaudio current track"},
+           Case{L"status cdaudio number of tracks", notReady, false,
+                L"status cdaudio number of tracks"},
+           Case{L"status cdaudio number of tracks",
+                {0, L"Error"},
+                false,
+                L"status cdaudio number of tracks"},
+           // A track beyond the disc: the play from the error text fails, and
+           // polling goes on to try again.
+           Case{L"status cdaudio position track 3", notReady, true, L"play cdaudio from Error:276"},
+       }) {
+    device.answers = {{c.command, c.reply}};
+    device.track = 4;
+    device.calls = {};
+    CD_Open();
+    CdAlive = zelvane::rt::kFalse;
+    CD_Check(3);
+    EXPECT_EQ(CdAlive, c.alive ? kTrue : zelvane::rt::kFalse) << c.command;
+    EXPECT_EQ(device.calls.back(), c.lastSent) << c.command;
+  }
+}
+
+TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
+  CD_Open();
+  const std::vector<std::wstring> jumpBack = {L"status cdaudio position track 3",
+                                              L"play cdaudio from 03:00:00:00"};
+  struct Case {
+    std::int16_t repeat;
+    int track;
+    const wchar_t* mode;
+    std::vector<std::wstring> plays;
+  };
+  for (const Case& c : {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
+                        Case{3, 3, L"playing", {}}, Case{12, 12, L"playing", {}},
+                        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
+    device.calls = {};
+    device.track = c.track;
+    device.cdMode = c.mode;
+    CD_Check(c.repeat);
+    std::vector<std::wstring> expected = {L"status cdaudio current track",
+                                          L"status cdaudio number of tracks",
+                                          L"status cdaudio mode"};
+    expected.insert(expected.end(), c.plays.begin(), c.plays.end());
+    EXPECT_EQ(device.calls, expected) << "repeat " << c.repeat << ", track " << c.track;
+    EXPECT_EQ(CdAlive, kTrue);
+  }
+  // The track reply is read as a number: blanks and a sign before it are allowed.
+  device.answers = {{L"status cdaudio current track", {0, L" +3"}}};
+  device.cdMode = L"playing";
+  device.calls = {};
+  CD_Check(3);
+  EXPECT_EQ(device.calls.size(), 3u) << "no jump back to track 3";
+}
+
+TEST_F(MusicTest, Mp3IsOpenedQuotedAndPlayedOnlyWhenItOpens) {
+  MP3_Open(L"C:\\My Music\\night sky.mp3");
+  MP3_Open(L"C:\\a.mp3\" type waveaudio alias x \"b.mp3");  // not a file name: not sent
+  device.mp3Opens = false;
+  MP3_Open(L"C:\\gone.mp3");
+  EXPECT_THAT(device.calls,
+              ElementsAre(L"open \"C:\\My Music\\night sky.mp3\" type MPEGVideo Alias MP3Play",
+                          L"play MP3Play", L"open \"C:\\gone.mp3\" type MPEGVideo Alias MP3Play"));
+}
+
+TEST_F(MusicTest, EndedMp3RestartsFromTheBeginning) {
+  MP3_Open(L"C:\\a.mp3");
+  device.calls = {};
+  MP3_Check();
+  device.mp3Mode = L"stopped";
+  MP3_Check();
+  EXPECT_THAT(device.calls, ElementsAre(L"status MP3Play mode", L"status MP3Play mode",
+                                        L"stop MP3Play", L"play MP3Play from 0"));
+}
+
+}  // namespace
+}  // namespace Zelvane_BGM

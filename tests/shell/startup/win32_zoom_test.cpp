@@ -1,0 +1,49 @@
+// The zoom animation's rectangles. The test takes the place of the system's
+// DrawAnimatedRects by defining the import the zoom code calls through.
+#include "win32_zoom.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "zelvane_b_startup.h"
+
+namespace {
+struct Animation {
+  int kind;
+  RECT from, to;
+};
+std::vector<Animation> animations;
+
+BOOL WINAPI RecordAnimation(HWND, int kind, const RECT* from, const RECT* to) {
+  animations.push_back({kind, *from, *to});
+  return TRUE;
+}
+
+bool Same(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b) != FALSE;
+}
+}  // namespace
+
+extern "C" {
+decltype(&RecordAnimation) __imp_DrawAnimatedRects = &RecordAnimation;
+}
+
+TEST(Zoom, OpensFromTheZoomPointToTheWindowAndClosesBackToIt) {
+  const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 10, 20, 110, 60, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  Zelvane_B::ZoomX = 300;
+  Zelvane_B::ZoomY = -4;
+  Zelvane_B::ZoomOpen(window);
+  Zelvane_B::ZoomClose(window);
+  DestroyWindow(window);
+  Zelvane_B::ZoomOpen(window);  // no window, no animation
+
+  const RECT point{300, -4, 300, -4}, rect{10, 20, 120, 80};
+  ASSERT_EQ(animations.size(), 2u);
+  EXPECT_EQ(animations[0].kind, IDANI_CAPTION);
+  EXPECT_TRUE(Same(animations[0].from, point) && Same(animations[0].to, rect));
+  EXPECT_EQ(animations[1].kind, IDANI_CAPTION);
+  EXPECT_TRUE(Same(animations[1].from, rect) && Same(animations[1].to, point));
+}
