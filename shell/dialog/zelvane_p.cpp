@@ -16,6 +16,7 @@
 #include "startup/win32_zoom.h"
 #include "startup/zelvane_b_settings.h"
 #include "startup/zelvane_b_startup.h"
+#include "zelvane_version.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ constexpr wchar_t kChooserTitle[] = L"ﾌｧｲﾙを開く";
 constexpr DWORD kPathBufferChars = 1024;
 constexpr DWORD kTitleBufferChars = 256;
 
-constexpr wchar_t kCredit[] = L"Designed by Kobrin Ver.1.0.0";
+constexpr wchar_t kCredit[] = L"Designed by Kobrin Ver." ZELVANE_VERSION_TEXT;
 
 rt::FormLayout DialogLayout() {
   rt::FormLayout layout;
