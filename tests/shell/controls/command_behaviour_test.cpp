@@ -217,14 +217,17 @@ TEST(CommandFirstRun, ANewButtonIsDisabledAndBlackUntilEnabledIsRead) {
   EXPECT_EQ(parts.colour, rt::kBlack);
   EXPECT_EQ(parts.log.back(), "changed FontColour");
 
-  behaviour.SetEnabled(rt::kFalse);
   parts.log.clear();
   EXPECT_EQ(behaviour.Enabled(), rt::kTrue);
   EXPECT_EQ(behaviour.FirstRun(), 1);
-  // The caption refresh ran while still disabled, so only RefreshEnabled shows.
-  EXPECT_EQ(parts.log, (Log{"face Normal", "caption on"}));
+  EXPECT_EQ(parts.log, (Log{"caption on", "colour 0", "face Normal", "face Normal", "caption on"}));
   behaviour.SetFontColour(rt::Rgb(255, 0, 0));
   EXPECT_EQ(parts.colour, rt::Rgb(255, 0, 0));
+
+  // Read while still disabled: enabled then, so only the enabled face shows.
+  RecordingParts fresh;
+  EXPECT_EQ(CommandBehaviour(fresh).Enabled(), rt::kTrue);
+  EXPECT_EQ(fresh.log, (Log{"face Normal", "caption on"}));
 }
 
 TEST(CommandProperties, SettersAndTheirNotices) {
