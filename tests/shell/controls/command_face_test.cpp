@@ -30,6 +30,7 @@ TEST(RingGeometry, A77By25AndAn8PixelWideButton) {
   EXPECT_EQ(ring.Pixels(), wide);
   // In twips, the source starts one twip in where the table says so.
   const RingPieces twips = ring.Twips();
+  EXPECT_EQ(twips[0], (RingPiece{1, 1, 60, 60, 0, 0, 60, 60}));
   EXPECT_EQ(twips[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
   EXPECT_EQ(twips[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
 
