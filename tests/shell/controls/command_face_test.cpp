@@ -13,10 +13,9 @@ constexpr int Twips(int pixels) {
   return pixels * 15;
 }
 
-TEST(RingGeometry, A77By25ButtonStretchesTheEdgesFromTheSkinStrips) {
-  RingGeometry ring;
-  ring.Update(Twips(77), Twips(25));
-  const RingPieces expected = {{
+// The edges stretch from the skin's strips; at 8 pixels wide the corners meet.
+TEST(RingGeometry, A77By25AndAn8PixelWideButton) {
+  const RingPieces wide = {{
       {0, 0, 4, 4, 0, 0, 4, 4},
       {4, 0, 69, 4, 4, 0, 56, 4},
       {73, 0, 4, 4, 60, 0, 4, 4},
@@ -26,35 +25,20 @@ TEST(RingGeometry, A77By25ButtonStretchesTheEdgesFromTheSkinStrips) {
       {0, 21, 4, 4, 0, 21, 4, 4},
       {0, 4, 4, 17, 0, 4, 4, 17},
   }};
-  EXPECT_EQ(ring.Pixels(), expected);
+  RingGeometry ring;
+  ring.Update(Twips(77), Twips(25));
+  EXPECT_EQ(ring.Pixels(), wide);
   // In twips, the source starts one twip in where the table says so.
   const RingPieces twips = ring.Twips();
   EXPECT_EQ(twips[0], (RingPiece{1, 1, 60, 60, 0, 0, 60, 60}));
   EXPECT_EQ(twips[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
-  EXPECT_EQ(twips[4], (RingPiece{1095, 315, 60, 60, 900, 315, 60, 60}));
   EXPECT_EQ(twips[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
-}
 
-TEST(RingGeometry, AtEightPixelsTheCornersMeet) {
-  struct Case {
-    int width, height;
-  };
-  for (const Case c : {Case{8, 25}, Case{77, 8}, Case{8, 8}}) {
-    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-    RingGeometry ring;
-    ring.Update(Twips(c.width), Twips(c.height));
-    const RingPieces p = ring.Pixels();
-    EXPECT_EQ(p[1].width, c.width - 8);
-    EXPECT_EQ(p[3].height, c.height - 8);
-    EXPECT_EQ(p[2].x, p[1].x + p[1].width);  // top-right corner right after the top edge
-    EXPECT_EQ(p[6].y, p[7].y + p[7].height);
-    EXPECT_EQ(p[4].x + p[4].width, c.width);
-    EXPECT_EQ(p[4].y + p[4].height, c.height);
-  }
-  RingGeometry ring;
-  ring.Update(Twips(8), Twips(8));
-  EXPECT_EQ(ring.Pixels()[2].x, 4);
-  EXPECT_EQ(ring.Pixels()[1].width, 0);
+  RingPieces narrow = wide;
+  for (int i : {2, 3, 4}) narrow[static_cast<std::size_t>(i)].x = 4;
+  narrow[1].width = narrow[5].width = 0;
+  ring.Update(Twips(8), Twips(25));
+  EXPECT_EQ(ring.Pixels(), narrow);
 }
 
 TEST(RingGeometry, ASizeBeyond16BitsKeepsThePreviousMeasures) {
@@ -63,27 +47,20 @@ TEST(RingGeometry, ASizeBeyond16BitsKeepsThePreviousMeasures) {
   const RingPieces before = ring.Pixels();
   ring.Update(40'000, Twips(25));
   EXPECT_EQ(ring.Pixels(), before);
-
   ring.Update(Twips(100), 32'768);
   EXPECT_EQ(ring.Pixels()[2].x, 96);           // the width still follows
   EXPECT_EQ(ring.Pixels()[4].y, before[4].y);  // the height does not
-
-  ring.Update(32'767, 32'767);  // the largest size that fits
+  ring.Update(32'767, 32'767);                 // the largest size that fits
   EXPECT_EQ(ring.Twips()[2].x, 32'707);
   EXPECT_EQ(ring.Twips()[5].y, 32'707);
 }
 
-TEST(Gradient, ColourTextsGiveHighBytes) {
+TEST(Gradient, ColourTextsAndCornersWithWhiteOnTopUnlessInverted) {
   using Channels = std::array<std::uint16_t, 3>;
-  EXPECT_EQ(GradientChannels(kGradientWhite), (Channels{0xFF00, 0xFF00, 0xFF00}));
-  EXPECT_EQ(GradientChannels(kGradientLavender), (Channels{0xC600, 0xC500, 0xD700}));
   EXPECT_EQ(GradientChannels("&H0a1B2c"), (Channels{0x0A00, 0x1B00, 0x2C00}));
   for (const char* bad : {"&HC6C5D", "&HC6C5D7FF", "#HC6C5D7", "&HC6C5G7"}) {
     EXPECT_THROW(GradientChannels(bad), rt::RuntimeError) << bad;
   }
-}
-
-TEST(Gradient, VerticesSpanTheFaceWithWhiteOnTopUnlessInverted) {
   const auto normal = GradientVertices(false, 77, 25);
   EXPECT_EQ(normal[0], (GradientVertex{0, 0, 0xFF00, 0xFF00, 0xFF00, 0}));
   EXPECT_EQ(normal[1], (GradientVertex{76, 24, 0xC600, 0xC500, 0xD700, 0}));
@@ -93,22 +70,14 @@ TEST(Gradient, VerticesSpanTheFaceWithWhiteOnTopUnlessInverted) {
 }
 
 TEST(CaptionPlace, CentredTwentyTwipsHighOnTheNearestPixel) {
-  struct Case {
+  const struct {
     int height;
     float twips;
     int pixels;
-  };
-  const Case cases[] = {
-      {420, 102.5f, 7},   // 6.83 pixels
-      {390, 87.5f, 6},    // 5.83
-      {375, 80.0f, 5},    // 5.33
-      {195, -10.0f, -1},  // -0.67
-      {120, -47.5f, -3},  // -3.17
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.height);
-    EXPECT_FLOAT_EQ(CaptionTopTwips(c.height), c.twips);
-    EXPECT_EQ(CaptionTopPixels(c.height), c.pixels);
+  } cases[] = {{420, 102.5f, 7}, {375, 80.0f, 5}, {195, -10.0f, -1}, {120, -47.5f, -3}};
+  for (const auto& c : cases) {
+    EXPECT_FLOAT_EQ(CaptionTopTwips(c.height), c.twips) << c.height;
+    EXPECT_EQ(CaptionTopPixels(c.height), c.pixels) << c.height;
   }
 }
 
