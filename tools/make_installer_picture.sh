@@ -2,8 +2,9 @@
 # Makes the README's pictures of the installer, docs/installer-<locale>.png:
 # the installer's page of choices on a virtual display under Wine, on the system
 # of ZELVANE_LOCALE (ja or en, default ja). Needs the Windows build in dist/.
-# Japanese text needs a Japanese font: Debian's fonts-ipafont-gothic is
-# fetched (not installed) and put into this picture's own Wine prefix only.
+# Japanese text in the system's dialog fonts needs a Japanese font: the one
+# tools/setup.sh installs (fonts-ipafont-gothic) is put into this picture's own
+# Wine prefix only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -25,10 +26,8 @@ eval "$(tools/wine-env.sh env)"
 
 fonts=$WINEPREFIX/drive_c/windows/Fonts
 if [ ! -f "$fonts/ipagp.ttf" ]; then
-  work=$root/build/picture/font
-  rm -rf "$work" && mkdir -p "$work"
-  (cd "$work" && apt-get download fonts-ipafont-gothic >/dev/null 2>&1 && dpkg-deb -x ./*.deb unpacked)
-  cp "$work"/unpacked/usr/share/fonts/opentype/ipafont-gothic/*.ttf "$fonts"/
+  work=$root/build/picture
+  cp /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$fonts"/
   # Japanese text in the system's dialog fonts is drawn with it.
   for face in "MS UI Gothic" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma"; do
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
