@@ -23,7 +23,7 @@ function(zelvane_test name)
       add_test(NAME ${name}_${locale} COMMAND ${name})
       set_tests_properties(${name}_${locale} PROPERTIES
         ENVIRONMENT "ZELVANE_LOCALE=${locale};ZELVANE_WINE_STATE=${CMAKE_BINARY_DIR}/wine"
-        FIXTURES_REQUIRED wine_${locale} TIMEOUT 300)
+        FIXTURES_REQUIRED wine_${locale} RESOURCE_LOCK wine_display_${locale} TIMEOUT 300)
     endforeach()
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
