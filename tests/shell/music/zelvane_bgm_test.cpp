@@ -105,9 +105,10 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     const wchar_t* mode;
     std::vector<std::wstring> plays;
   };
-  for (const Case& c : {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
-                        Case{3, 3, L"playing", {}}, Case{12, 12, L"playing", {}},
-                        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
+  for (const Case& c :
+       {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
+        Case{3, 3, L"playing", {}}, Case{10, 10, L"playing", {}}, Case{12, 12, L"playing", {}},
+        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
     device.calls = {};
     device.track = c.track;
     device.cdMode = c.mode;

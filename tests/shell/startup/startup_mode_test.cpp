@@ -46,6 +46,7 @@ TEST(PreviewParentHandle, ReadsTheNumberFromTheFourthCharacterOn) {
   EXPECT_EQ(PreviewParentHandle(L"/p 2147483647.4"), INT32_MAX);
   EXPECT_EQ(PreviewParentHandle(L"/p 2147483647.5"), 0);
   EXPECT_EQ(PreviewParentHandle(L"/p -2147483648"), INT32_MIN);
+  EXPECT_EQ(PreviewParentHandle(L"/p -2147483649"), 0);
 }
 
 }  // namespace
