@@ -341,20 +341,5 @@ TEST(Form, SurvivesFailingHandlersAndUnloadsWhenThePlatformDestroysItsParent) {
   EXPECT_EQ(form.log, (std::vector<std::string>{"load", "resize", "resize", "query2", "unload"}));
 }
 
-// The program ends once Main has returned and its last form has gone.
-TestForm* g_programForm = nullptr;
-
-TEST(Program, RunsUntilMainHasReturnedAndNoFormIsLoaded) {
-  TestForm form;
-  g_programForm = &form;
-  EXPECT_EQ(RunProgram([] {
-              g_programForm->Load();
-              g_programForm->Timer1.Tick = [] { g_programForm->Unload(); };
-            }),
-            0);
-  EXPECT_FALSE(form.IsLoaded());
-  EXPECT_EQ(form.log.back(), "unload");
-}
-
 }  // namespace
 }  // namespace zelvane::rt
