@@ -35,12 +35,12 @@ TEST(PreviewParentHandle, ReadsTheNumberFromTheFourthCharacterOn) {
     const wchar_t* arguments;
     int handle;
   } cases[] = {
-      {L"/p 1234", 1234}, {L"/p:1234", 1234}, {L"/p1234", 234},      {L"/p \t 56", 56},
-      {L"/p 42x7", 42},   {L"/p 42 7", 42},   {L"/p 12e+", 12},      {L"/p 1e3", 1000},
-      {L"/p -9", -9},     {L"/p .5e1", 5},    {L"/p 12.5", 12},      {L"/p 13.5", 14},
-      {L"/p -3.5", -4},   {L"/p", 0},         {L"/p ", 0},           {L"/p abc", 0},
-      {L"/p -", 0},       {L"/p .", 0},       {L"/p - 5", 0},        {L"/p nan", 0},
-      {L"/p 1e400", 0},   {L"/p -1e400", 0},  {L"/p 2147483648", 0},
+      {L"/p 1234", 1234}, {L"/p:1234", 1234}, {L"/p1234", 234},  {L"/p \t 56", 56},
+      {L"/p 42x7", 42},   {L"/p 42 7", 42},   {L"/p 12e+", 12},  {L"/p 12e", 12},
+      {L"/p 1e3", 1000},  {L"/p -9", -9},     {L"/p .5e1", 5},   {L"/p 12.5", 12},
+      {L"/p 13.5", 14},   {L"/p -3.5", -4},   {L"/p", 0},        {L"/p ", 0},
+      {L"/p abc", 0},     {L"/p -", 0},       {L"/p .", 0},      {L"/p - 5", 0},
+      {L"/p nan", 0},     {L"/p 1e400", 0},   {L"/p -1e400", 0}, {L"/p 2147483648", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(PreviewParentHandle(c.arguments), c.handle) << c.arguments;
   EXPECT_EQ(PreviewParentHandle(L"/p 2147483647.4"), INT32_MAX);
