@@ -67,25 +67,26 @@ TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
 }
 
 TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
-  const std::wstring track = L"status cdaudio current track";
-  const std::wstring tracks = L"status cdaudio number of tracks";
+  const wchar_t* track = L"status cdaudio current track";
+  const wchar_t* tracks = L"status cdaudio number of tracks";
   const int32_t notReady = ScriptedDevice::kNotReady;
   const struct {
-    std::wstring command;
-    MediaReply reply;
+    const wchar_t* command;
+    int32_t code;
+    const wchar_t* reply;
     bool alive;
-    std::wstring lastSent;
+    const wchar_t* lastSent;
   } cases[] = {
-      {track, {notReady, L""}, false, track},
-      {track, {0, L"err"}, false, track},
-      {tracks, {notReady, L""}, false, tracks},
-      {tracks, {0, L"Error"}, false, tracks},
+      {track, notReady, L"", false, track},
+      {track, 0, L"err", false, track},
+      {tracks, notReady, L"", false, tracks},
+      {tracks, 0, L"Error", false, tracks},
       // A track beyond the disc: the play from the error text fails, and
       // polling goes on to try again.
-      {L"status cdaudio position track 3", {notReady, L""}, true, L"play cdaudio from Error:276"},
+      {L"status cdaudio position track 3", notReady, L"", true, L"play cdaudio from Error:276"},
   };
   for (const auto& c : cases) {
-    device.answers = {{c.command, c.reply}};
+    device.answers = {{c.command, MediaReply{c.code, c.reply}}};
     device.track = 4;
     CD_Open();
     CdAlive = zelvane::rt::kFalse;
