@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "host/preview_picture.h"
@@ -71,40 +72,43 @@ Pixels Shown(HWND parent, RECT& client) {
   return pixels;
 }
 
-TEST(PreviewWindow, ShowsThePictureTopLeftAtItsOwnSize) {
+// Whether the shown pixels in client match the picture at the top left, and
+// are black wherever the picture does not reach.
+bool ShowsPictureTopLeft(const Pixels& shown, const RECT& client, const Pixels& picture) {
+  int wrong = 0;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      const bool inside = x < kPreviewPictureWidth && y < kPreviewPictureHeight;
+      wrong += shown[static_cast<std::size_t>(y * client.right + x)] !=
+               (inside ? picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)] : 0);
+    }
+  }
+  return wrong == 0;
+}
+
+TEST(PreviewWindow, ShowsTheGlowingFieldTopLeftAtItsOwnSize) {
   const Pixels picture = Picture();
   ASSERT_EQ(picture.size(), std::size_t{kPreviewPictureWidth * kPreviewPictureHeight});
+  // The program holds the glowing field on black.
+  int black = 0, coloured = 0;
+  for (const COLORREF c : picture) {
+    const auto [low, high] = std::minmax({GetRValue(c), GetGValue(c), GetBValue(c)});
+    black += high < 24;
+    coloured += high >= 128 && high - low >= 64;
+  }
+  EXPECT_GT(black, static_cast<int>(picture.size()) / 2);
+  EXPECT_GT(coloured, static_cast<int>(picture.size()) / 100);
 
-  // Larger than the picture: black to the right and below it.
+  // Larger than the picture: black to the right and below it; smaller: only
+  // the picture's top-left part.
   RECT client{};
   const Pixels large = Shown(Parent(260, 200), client);
   ASSERT_GT(client.right, kPreviewPictureWidth);
   ASSERT_GT(client.bottom, kPreviewPictureHeight);
-  int wrong = 0, notBlack = 0;
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) {
-      const COLORREF shown = large[static_cast<std::size_t>(y * client.right + x)];
-      if (x < kPreviewPictureWidth && y < kPreviewPictureHeight) {
-        wrong += shown != picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)];
-      } else {
-        notBlack += shown != 0;
-      }
-    }
-  }
-  EXPECT_EQ(wrong, 0) << "the picture, unscaled, at the top left";
-  EXPECT_EQ(notBlack, 0) << "black beside and below it";
-
-  // Smaller: only the picture's top-left part.
+  EXPECT_TRUE(ShowsPictureTopLeft(large, client, picture));
   const Pixels small = Shown(Parent(100, 80), client);
   ASSERT_LT(client.right, kPreviewPictureWidth);
-  wrong = 0;
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) {
-      wrong += small[static_cast<std::size_t>(y * client.right + x)] !=
-               picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)];
-    }
-  }
-  EXPECT_EQ(wrong, 0);
+  EXPECT_TRUE(ShowsPictureTopLeft(small, client, picture));
 }
 
 }  // namespace

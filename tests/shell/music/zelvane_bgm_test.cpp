@@ -12,7 +12,7 @@ namespace {
 using ::testing::ElementsAre;
 using zelvane::rt::kTrue;
 
-TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
+TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
   std::wstring text;
   EXPECT_EQ(MCI_Send(L"", text), kEmptyCommand);
   EXPECT_EQ(text, L"コマンド文字列が指定されていません");
@@ -20,11 +20,7 @@ TEST_F(MusicTest, SendReportsEmptyCommandsAndErrors) {
   EXPECT_EQ(MCI_Send(L"eject everything", text), ScriptedDevice::kUnrecognized);
   EXPECT_EQ(text, L"Error (文字列が取れません)");
   EXPECT_EQ(MCI_Status(L"status cdaudio mode"), L"Error:263");
-}
-
-TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
   CD_Open();
-  std::wstring text;
   EXPECT_EQ(MCI_Send(L"status cdaudio number of tracks", text), 0);
   EXPECT_EQ(text, L"12");
   EXPECT_EQ(MCI_Status(L"status cdaudio current track"), L"1");
@@ -71,32 +67,27 @@ TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
 }
 
 TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
-  const MediaReply notReady{ScriptedDevice::kNotReady, L""};
-  struct Case {
+  const wchar_t* track = L"status cdaudio current track";
+  const wchar_t* tracks = L"status cdaudio number of tracks";
+  const int32_t notReady = ScriptedDevice::kNotReady;
+  const struct {
     const wchar_t* command;
-    MediaReply reply;
+    int32_t code;
+    const wchar_t* reply;
     bool alive;
     const wchar_t* lastSent;
+  } cases[] = {
+      {track, notReady, L"", false, track},
+      {track, 0, L"err", false, track},
+      {tracks, notReady, L"", false, tracks},
+      {tracks, 0, L"Error", false, tracks},
+      // A track beyond the disc: the play from the error text fails, and
+      // polling goes on to try again.
+      {L"status cdaudio position track 3", notReady, L"", true, L"play cdaudio from Error:276"},
   };
-  for (const Case& c : {
-           Case{L"status cdaudio current track", notReady, false, L"status cdaudio current track"},
-           Case{L"status cdaudio current track",
-                {0, L"err"},
-                false,
-                L"status cdaudio current track"},
-           Case{L"status cdaudio number of tracks", notReady, false,
-                L"status cdaudio number of tracks"},
-           Case{L"status cdaudio number of tracks",
-                {0, L"Error"},
-                false,
-                L"status cdaudio number of tracks"},
-           // A track beyond the disc: the play from the error text fails, and
-           // polling goes on to try again.
-           Case{L"status cdaudio position track 3", notReady, true, L"play cdaudio from Error:276"},
-       }) {
-    device.answers = {{c.command, c.reply}};
+  for (const auto& c : cases) {
+    device.answers = {{c.command, MediaReply{c.code, c.reply}}};
     device.track = 4;
-    device.calls = {};
     CD_Open();
     CdAlive = zelvane::rt::kFalse;
     CD_Check(3);
@@ -115,9 +106,10 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     const wchar_t* mode;
     std::vector<std::wstring> plays;
   };
-  for (const Case& c : {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
-                        Case{3, 3, L"playing", {}}, Case{12, 12, L"playing", {}},
-                        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
+  for (const Case& c :
+       {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
+        Case{3, 3, L"playing", {}}, Case{10, 10, L"playing", {}}, Case{12, 12, L"playing", {}},
+        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
     device.calls = {};
     device.track = c.track;
     device.cdMode = c.mode;
@@ -137,24 +129,20 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
   EXPECT_EQ(device.calls.size(), 3u) << "no jump back to track 3";
 }
 
-TEST_F(MusicTest, Mp3IsOpenedQuotedAndPlayedOnlyWhenItOpens) {
-  MP3_Open(L"C:\\My Music\\night sky.mp3");
+TEST_F(MusicTest, Mp3IsOpenedQuotedPlayedOnlyWhenItOpensAndRestartedWhenItEnds) {
   MP3_Open(L"C:\\a.mp3\" type waveaudio alias x \"b.mp3");  // not a file name: not sent
   device.mp3Opens = false;
   MP3_Open(L"C:\\gone.mp3");
-  EXPECT_THAT(device.calls,
-              ElementsAre(L"open \"C:\\My Music\\night sky.mp3\" type MPEGVideo Alias MP3Play",
-                          L"play MP3Play", L"open \"C:\\gone.mp3\" type MPEGVideo Alias MP3Play"));
-}
-
-TEST_F(MusicTest, EndedMp3RestartsFromTheBeginning) {
-  MP3_Open(L"C:\\a.mp3");
-  device.calls = {};
+  device.mp3Opens = true;
+  MP3_Open(L"C:\\My Music\\night sky.mp3");
   MP3_Check();
   device.mp3Mode = L"stopped";
   MP3_Check();
-  EXPECT_THAT(device.calls, ElementsAre(L"status MP3Play mode", L"status MP3Play mode",
-                                        L"stop MP3Play", L"play MP3Play from 0"));
+  EXPECT_THAT(device.calls,
+              ElementsAre(L"open \"C:\\gone.mp3\" type MPEGVideo Alias MP3Play",
+                          L"open \"C:\\My Music\\night sky.mp3\" type MPEGVideo Alias MP3Play",
+                          L"play MP3Play", L"status MP3Play mode", L"status MP3Play mode",
+                          L"stop MP3Play", L"play MP3Play from 0"));
 }
 
 }  // namespace

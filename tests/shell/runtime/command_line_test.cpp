@@ -1,41 +1,33 @@
-#include <gtest/gtest.h>
-
 #include "runtime/command_line.h"
+
+#include <gtest/gtest.h>
 
 namespace zelvane::rt {
 namespace {
 
-TEST(ArgumentText, DropsTheProgramAndTheBlanksAfterIt) {
-  EXPECT_EQ(ArgumentText(LR"(C:\Saver\z.scr /s)"), L"/s");
-  EXPECT_EQ(ArgumentText(LR"("C:\Program Files\z.scr" /p 1234)"), L"/p 1234");
-  EXPECT_EQ(ArgumentText(L"z.scr \t  /c:99"), L"/c:99");
-  // A quoted path may be followed directly by the arguments.
-  EXPECT_EQ(ArgumentText(LR"("C:\a b\z.scr"/s)"), L"/s");
-  EXPECT_EQ(ArgumentText(L"  z.scr /s"), L"/s");
+TEST(ArgumentText, DropsTheProgramAndTheBlanksAfterItAndKeepsTheRestAsItStands) {
+  const struct {
+    const wchar_t *line, *arguments;
+  } cases[] = {
+      {LR"(C:\Saver\z.scr /s)", L"/s"},
+      {LR"("C:\Program Files\z.scr" /p 1234)", L"/p 1234"},
+      {L"z.scr \t  /c:99", L"/c:99"},
+      {LR"("C:\a b\z.scr"/s)", L"/s"},  // a quoted path may be followed directly
+      {L"  z.scr /s", L"/s"},
+      {L"z.scr /p  1234 ", L"/p  1234 "},
+      {L"z.scr \"quoted arg\"", L"\"quoted arg\""},
+      {L"z.scr", L""},
+      {L"\"C:\\a b\\z.scr\"   ", L""},
+      {L"\"C:\\never closed /s", L""},
+      {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.line), c.arguments) << c.line;
 }
 
-TEST(ArgumentText, KeepsTheArgumentsAsTheyStand) {
-  EXPECT_EQ(ArgumentText(L"z.scr /p  1234 "), L"/p  1234 ");
-  EXPECT_EQ(ArgumentText(L"z.scr \"quoted arg\""), L"\"quoted arg\"");
-}
-
-TEST(ArgumentText, IsEmptyWithoutArguments) {
-  EXPECT_EQ(ArgumentText(L"z.scr"), L"");
-  EXPECT_EQ(ArgumentText(L"\"C:\\a b\\z.scr\"   "), L"");
-  EXPECT_EQ(ArgumentText(L"\"C:\\never closed /s"), L"");
-  EXPECT_EQ(ArgumentText(L""), L"");
-}
-
-TEST(FolderOfPath, DropsTheFileNameAndTheSeparator) {
+TEST(FolderOfPath, DropsTheFileNameAndTheSeparatorExceptAtADriveRoot) {
   EXPECT_EQ(FolderOfPath(LR"(C:\Windows\System32\z.scr)"), LR"(C:\Windows\System32)");
   EXPECT_EQ(FolderOfPath(LR"(\\server\share\z.scr)"), LR"(\\server\share)");
-}
-
-TEST(FolderOfPath, KeepsTheBackslashOfADriveRoot) {
   EXPECT_EQ(FolderOfPath(LR"(C:\z.scr)"), LR"(C:\)");
-}
-
-TEST(FolderOfPath, IsEmptyForABareName) {
   EXPECT_EQ(FolderOfPath(L"z.scr"), L"");
 }
 

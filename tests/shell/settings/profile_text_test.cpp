@@ -42,6 +42,7 @@ TEST(ProfileText, ReadsAHandEditedFile) {
   // Only a matching pair of quotes goes.
   EXPECT_EQ(FindProfileValue("[s]\r\na=\"\r\nb=\"x'\r\n", "s", "a"), "\"");
   EXPECT_EQ(FindProfileValue("[s]\r\na=\"\r\nb=\"x'\r\n", "s", "b"), "\"x'");
+  EXPECT_EQ(FindProfileValue("[s]\r\nZ=''\r\n", "S", "z"), "");
 }
 
 TEST(ProfileText, OnlyTheFirstCopyOfASectionCounts) {
