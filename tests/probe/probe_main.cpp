@@ -19,9 +19,7 @@ constexpr wchar_t kUsage[] =
     L"  wait [--title T] [--class C] [--parent HWND] [--visible] [--gone] [--timeout MS]\n"
     L"  foreground                                     the foreground window\n"
     L"  post HWND MESSAGE [WPARAM [LPARAM]]            MESSAGE: a number or WM_CLOSE etc.\n"
-    L"  send HWND MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
     L"  text HWND                                      the window's text (WM_GETTEXT)\n"
-    L"  cursor [X Y]                                   move the cursor, print its position\n"
     L"  window [--width W] [--height H] [--x X] [--y Y] [--title T] [--color RRGGBB]\n"
     L"                                                 a test window, alive until destroyed\n"
     L"  destroy HWND                                   destroy a test window of the probe\n"
@@ -43,8 +41,6 @@ constexpr Command kCommands[] = {
     {L"wait", WaitCommand},
     {L"foreground", ForegroundCommand},
     {L"post", PostCommand},
-    {L"send", SendCommand},
-    {L"cursor", CursorCommand},
     {L"window", TestWindowCommand},
     {L"destroy", DestroyCommand},
     {L"msgbox", ReadMessageBoxCommand},

@@ -1,4 +1,4 @@
-// Commands that look windows up, wait for them, send them messages and move the cursor.
+// Commands that look windows up, wait for them and post them messages.
 #include <windows.h>
 
 #include <algorithm>
@@ -117,21 +117,6 @@ int PostCommand(const Arguments& args) {
   return kDone;
 }
 
-int SendCommand(const Arguments& args) {
-  auto m = ReadMessageArguments(args);
-  auto timeout = ReadMilliseconds(args, L"timeout", kDefaultSendTimeoutMs);
-  if (!m || !timeout) return kBadArguments;
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(m->window, m->message, m->wParam, m->lParam, SMTO_ABORTIFHUNG, *timeout,
-                           &result)) {
-    PrintError(L"SendMessageTimeoutW failed or timed out");
-    PrintNumber(L"last_error", GetLastError());
-    return kNotDone;
-  }
-  PrintNumber(L"result", static_cast<std::int64_t>(result));
-  return kDone;
-}
-
 int TextCommand(const Arguments& args) {
   const auto& p = args.positional;
   auto window = p.size() == 1 ? ParseWindowHandle(p[0]) : std::nullopt;
@@ -154,28 +139,5 @@ int TextCommand(const Arguments& args) {
   }
   text.resize(std::min<std::size_t>(copied, length));
   PrintValue(L"text", text);
-  return kDone;
-}
-
-int CursorCommand(const Arguments& args) {
-  const auto& p = args.positional;
-  if (p.size() == 2) {
-    auto x = ParseNumber(p[0]);
-    auto y = ParseNumber(p[1]);
-    if (!x || !y) return kBadArguments;
-    if (!SetCursorPos(static_cast<int>(*x), static_cast<int>(*y))) {
-      PrintError(L"SetCursorPos failed");
-      return kNotDone;
-    }
-  } else if (!p.empty()) {
-    PrintError(L"expected: cursor [X Y]");
-    return kBadArguments;
-  }
-  CURSORINFO info{};
-  info.cbSize = sizeof(info);
-  GetCursorInfo(&info);
-  PrintNumber(L"x", info.ptScreenPos.x);
-  PrintNumber(L"y", info.ptScreenPos.y);
-  PrintNumber(L"showing", (info.flags & CURSOR_SHOWING) ? 1 : 0);
   return kDone;
 }

@@ -41,9 +41,7 @@ visible=True leaves hidden windows out):
   wait_for(title, cls, parent, visible, timeout) -> [Window] ([] on timeout)
   wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: number or 'WM_CLOSE' etc.
-  send(hwnd, msg, wparam, lparam, timeout) -> result or None
   text(hwnd) -> the window's text by WM_GETTEXT (an edit field's content), or None
-  cursor() / set_cursor(x, y) -> {'x', 'y', 'showing'}
   open_test_window(...) -> TestWindow(hwnd, window, process, events())
   destroy(hwnd) -> bool                        (a probe test window)
   read_message_box(title, pid, timeout) -> MessageBox or None
@@ -58,9 +56,8 @@ MessageBox: hwnd, caption, text, has_icon, pid, buttons (labels, left to right).
 XInput (xdotool; there is no window manager, and Wine sends keys to its
 foreground window, so focus first; target is a Window or a title):
   focus(target) (waits until it is the foreground window), key(keysym, target=None),
-  move_mouse(x, y), move_mouse_by(dx, dy), click(button=1), press(button=1) and
-  release(button=1) (held in between), type(text), mouse_location(),
-  x_windows(title)
+  move_mouse(x, y), click(button=1), press(button=1) and
+  release(button=1) (held in between), type(text)
 
 Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
   (pixels, black, coloured, black_fraction, coloured_fraction, mean_brightness),

@@ -184,28 +184,11 @@ class Probe:
         """PostMessage; message is a number or a name such as 'WM_CLOSE'."""
         return self.run("post", str(hwnd), str(message), str(wparam), str(lparam)).status == 0
 
-    def send(self, hwnd, message, wparam=0, lparam=0, timeout=5.0):
-        """SendMessage with a time limit; the result, or None if it failed."""
-        result = self.run("send", str(hwnd), str(message), str(wparam), str(lparam),
-                          "--timeout", str(int(timeout * 1000)))
-        return int(result.records[0]["result"]) if result.status == 0 else None
-
     def text(self, hwnd):
         """The window's text as it answers WM_GETTEXT (an edit field's or combo
         box's content), or None if it did not answer."""
         result = self.run("text", str(hwnd))
         return result.records[0]["text"] if result.status == 0 else None
-
-    def cursor(self):
-        """{'x', 'y', 'showing'} of the Windows cursor."""
-        return {k: int(v) for k, v in self.run("cursor").records[0].items()}
-
-    def set_cursor(self, x, y):
-        """SetCursorPos; returns the cursor as cursor() does."""
-        result = self.run("cursor", str(x), str(y))
-        if result.status != 0:
-            raise RuntimeError(f"probe cursor failed: {result.stderr}")
-        return {k: int(v) for k, v in result.records[0].items()}
 
     def open_test_window(self, width, height, x=0, y=0, title=None, color=None, timeout=30.0):
         """Starts a probe process that shows a plain window; returns a TestWindow.

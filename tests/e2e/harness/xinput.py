@@ -22,11 +22,6 @@ class XInput:
             raise RuntimeError(f"xdotool {' '.join(map(str, args))}: {result.stderr.strip()}")
         return result
 
-    def x_windows(self, title):
-        """X window ids whose name is exactly title."""
-        result = self._xdotool("search", "--name", f"^{_regex_escape(title)}$", check=False)
-        return [int(w) for w in result.stdout.split()]
-
     def focus(self, target, timeout=10.0):
         """Makes target the foreground window: a probe Window, or the title of one.
 
@@ -59,9 +54,6 @@ class XInput:
     def move_mouse(self, x, y):
         self._xdotool("mousemove", "--sync", x, y)
 
-    def move_mouse_by(self, dx, dy):
-        self._xdotool("mousemove_relative", "--sync", "--", dx, dy)
-
     def click(self, button=1):
         self._xdotool("click", button)
 
@@ -75,12 +67,3 @@ class XInput:
     def type(self, text):
         """Types text into the foreground window, key by key."""
         self._xdotool("type", "--delay", 20, "--", text)
-
-    def mouse_location(self):
-        fields = dict(part.split(":", 1) for part in
-                      self._xdotool("getmouselocation").stdout.split())
-        return int(fields["x"]), int(fields["y"])
-
-
-def _regex_escape(text):
-    return "".join("\\" + c if c in r".^$*+?()[]{}|\\" else c for c in text)
