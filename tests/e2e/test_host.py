@@ -19,7 +19,8 @@ START_TIMEOUT = 30
 APPEAR_LIMIT = 15.0  # how long the host waits for the renderer window
 END_TIMEOUT = 10
 # The host looks for the renderer window every 500 ms: the shell ends within
-# one look (and the time to end) of the renderer's end.
+# one look (and the time to end) of the renderer's end. Measured from the key
+# press, which ends the renderer at once: Wine reports a process's end late.
 RENDERER_TO_SHELL_END = 1.5
 
 
@@ -56,6 +57,7 @@ class HostTest(WineTestCase):
         time.sleep(1)
 
         self.x.key("space", RENDERER_TITLE)
+        pressed = time.monotonic()
 
         def renderer_status():
             done, status = os.waitpid(renderer, os.WNOHANG)
@@ -63,9 +65,8 @@ class HostTest(WineTestCase):
 
         self.assertEqual(self.wait_until(renderer_status, END_TIMEOUT, interval=0.02,
                                          message="the renderer's end"), (0,))
-        renderer_ended = time.monotonic()
         self.assertEqual(self.wait_for_exit(process, timeout=END_TIMEOUT), 0)
-        self.assertLess(time.monotonic() - renderer_ended, RENDERER_TO_SHELL_END)
+        self.assertLess(time.monotonic() - pressed, RENDERER_TO_SHELL_END)
         self.wait_until(lambda: not self.session.product_processes(), END_TIMEOUT,
                         interval=0.02, message="the end of every process of the saver")
 
