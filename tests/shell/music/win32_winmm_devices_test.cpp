@@ -7,6 +7,8 @@
 namespace Zelvane_BGM {
 namespace {
 
+using zelvane::rt::kFalse;
+
 class WinmmMusicTest : public ::testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(commands, sound); }
@@ -21,6 +23,15 @@ TEST_F(WinmmMusicTest, FailedCommandHasACodeAnErrorTextAndNoReply) {
   std::wstring text;
   EXPECT_EQ(MCI_Send(L"frobnicate cdaudio", text), commands.Send(L"frobnicate cdaudio", 0).code);
   EXPECT_FALSE(text.empty());
+}
+
+// The real media devices of a machine without a disc (the test system has no
+// CD drive at all): the first poll stops the CD's polling.
+TEST_F(WinmmMusicTest, MachineWithoutDiscStopsCdPolling) {
+  CD_Open();
+  CD_Check(0);
+  EXPECT_EQ(CdAlive, kFalse);
+  CD_Close();
 }
 
 }  // namespace
