@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fake_password_system.h"
 #include "input/password_check.h"
 
 namespace msg = saver_message;
@@ -16,19 +17,6 @@ struct FakeWindow final : SaverWindowActions {
   ScreenPoint CursorPosition() override { return cursor; }
   void HideCursor() override { ++hides; }
   void PostCloseRequest() override { ++closeRequests; }
-};
-
-// Logs its calls, one letter each: f(amily) l(oad) r(unning on) v(erify; V
-// when frames are paused meanwhile) s(topped running) u(nload).
-struct FakePassword final : ScreenSaverPasswordSystem {
-  bool windows9x = false, verifierPresent = true, allow = true;
-  std::string calls;
-  const DismissalState* saver = nullptr;
-  bool IsWindows9xFamily() override { return calls += 'f', windows9x; }
-  bool LoadVerifier() override { return calls += 'l', verifierPresent; }
-  bool RunVerifier() override { return calls += saver->passwordDialogActive ? 'V' : 'v', allow; }
-  void UnloadVerifier() override { calls += 'u'; }
-  void SetScreenSaverRunning(bool running) override { calls += running ? 'r' : 's'; }
 };
 
 class Dismissal : public ::testing::Test {

@@ -2,24 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "fake_password_system.h"
 #include "input/dismissal.h"
-
-namespace {
-// Logs its calls, one letter each: f(amily) l(oad) r(unning on) v(erify; V
-// when the saver's dialog flag is up meanwhile) s(topped running) u(nload).
-struct FakePassword final : ScreenSaverPasswordSystem {
-  bool windows9x = true, verifierPresent = true, allow = true;
-  std::string calls;
-  const DismissalState* saver = nullptr;
-  bool IsWindows9xFamily() override { return calls += 'f', windows9x; }
-  bool LoadVerifier() override { return calls += 'l', verifierPresent; }
-  bool RunVerifier() override { return calls += saver->passwordDialogActive ? 'V' : 'v', allow; }
-  void UnloadVerifier() override { calls += 'u'; }
-  void SetScreenSaverRunning(bool running) override { calls += running ? 'r' : 's'; }
-};
-}  // namespace
 
 TEST(PasswordCheck, OnlyWindows9xWithTheVerifierIsAskedInOrder) {
   struct Case {
