@@ -12,20 +12,10 @@
 
 #include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
+#include "win32_test_window.h"
 
 namespace {
 constexpr int kWidth = 640, kHeight = 480;
-
-HWND CreateSceneWindow() {
-  WNDCLASSW windowClass{};
-  windowClass.style = CS_OWNDC;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"GlowDrawingTest";
-  RegisterClassW(&windowClass);
-  return CreateWindowExW(0, L"GlowDrawingTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                         nullptr, nullptr, windowClass.hInstance, nullptr);
-}
 
 std::vector<unsigned char> RenderAndRead(GlowDrawing drawing) {
   RenderFrame(drawing);
@@ -37,7 +27,7 @@ std::vector<unsigned char> RenderAndRead(GlowDrawing drawing) {
 }  // namespace
 
 TEST(GlowDrawing, BatchedFramesAreTheDisplayListFramesUpToRounding) {
-  const HWND window = CreateSceneWindow();
+  const HWND window = CreateSceneTestWindow(L"GlowDrawingTest", kWidth, kHeight);
   ASSERT_NE(window, nullptr);
   RendererState& state = Renderer();
   state.settings = kFixedRendererSettings;

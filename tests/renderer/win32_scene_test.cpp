@@ -12,19 +12,13 @@
 #include "input/win32_window_procs.h"
 #include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
+#include "win32_test_window.h"
 
 namespace {
 constexpr int kWidth = 320, kHeight = 240;
 
 HWND CreateTestWindow(int width = kWidth, int height = kHeight) {
-  WNDCLASSW windowClass{};
-  windowClass.style = CS_OWNDC;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"RendererGlTest";
-  RegisterClassW(&windowClass);
-  return CreateWindowExW(WS_EX_TOPMOST, L"RendererGlTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                         height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  return CreateSceneTestWindow(L"RendererGlTest", width, height, WS_EX_TOPMOST);
 }
 }  // namespace
 
