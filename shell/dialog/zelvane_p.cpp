@@ -14,7 +14,7 @@
 #include "runtime/program_facts.h"
 #include "startup/shell_names.h"
 #include "startup/win32_zoom.h"
-#include "startup/zelvane_b_settings.h"
+#include "settings/zelvane_b_settings.h"
 #include "startup/zelvane_b_startup.h"
 #include "zelvane_version.h"
 
