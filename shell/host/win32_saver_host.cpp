@@ -17,9 +17,9 @@
 #include "shell_names.h"
 #include "startup_mode.h"
 #include "win32_winmm_devices.h"
-#include "zelvane_bgm.h"
-#include "zelvane_b_settings.h"
-#include "zelvane_b_startup.h"
+#include "music_player.h"
+#include "saver_settings.h"
+#include "startup_state.h"
 
 namespace {
 

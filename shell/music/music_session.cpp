@@ -1,7 +1,7 @@
 #include "music_session.h"
 
 #include "settings_names.h"
-#include "zelvane_bgm.h"
+#include "music_player.h"
 
 namespace Zelvane_BGM {
 

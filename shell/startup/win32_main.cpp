@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialog/zelvane_p.h"
+#include "dialog/settings_dialog.h"
 #include "host/preview_window.h"
 #include "host/renderer_launch.h"
 #include "host/saver_host.h"
@@ -13,8 +13,8 @@
 #include "runtime/win32_program.h"
 #include "shell_names.h"
 #include "startup_mode.h"
-#include "zelvane_b_settings.h"
-#include "zelvane_b_startup.h"
+#include "saver_settings.h"
+#include "startup_state.h"
 
 namespace Zelvane_B {
 namespace {

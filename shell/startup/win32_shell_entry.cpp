@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "runtime/win32_program.h"
-#include "zelvane_b_startup.h"
+#include "startup_state.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   return zelvane::rt::RunProgram(&Zelvane_B::Main);

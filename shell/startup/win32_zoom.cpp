@@ -1,6 +1,6 @@
 #include "win32_zoom.h"
 
-#include "zelvane_b_startup.h"
+#include "startup_state.h"
 
 namespace Zelvane_B {
 namespace {

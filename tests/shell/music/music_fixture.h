@@ -10,7 +10,7 @@
 
 #include "music_session.h"
 #include "scripted_device.h"
-#include "zelvane_bgm.h"
+#include "music_player.h"
 
 namespace Zelvane_BGM {
 

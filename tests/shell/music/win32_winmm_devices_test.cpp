@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "zelvane_bgm.h"
+#include "music_player.h"
 
 namespace Zelvane_BGM {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "zelvane_b_startup.h"
+#include "startup_state.h"
 
 namespace {
 struct Animation {

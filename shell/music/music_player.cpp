@@ -1,4 +1,4 @@
-#include "zelvane_bgm.h"
+#include "music_player.h"
 
 namespace Zelvane_BGM {
 

@@ -1,4 +1,4 @@
-#include "zelvane_p.h"
+#include "settings_dialog.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -14,8 +14,8 @@
 #include "runtime/program_facts.h"
 #include "startup/shell_names.h"
 #include "startup/win32_zoom.h"
-#include "settings/zelvane_b_settings.h"
-#include "startup/zelvane_b_startup.h"
+#include "settings/saver_settings.h"
+#include "startup/startup_state.h"
 #include "zelvane_version.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "zelvane_bgm.h"
+#include "music_player.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "zelvane_b_startup.h"
+#include "startup_state.h"
 
 namespace Zelvane_B {
 

@@ -1,4 +1,4 @@
-#include "zelvane_b_settings.h"
+#include "saver_settings.h"
 
 #include "cp932.h"
 #include "cp932_bytes.h"
