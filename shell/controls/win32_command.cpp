@@ -4,7 +4,7 @@
 #include "runtime/errors_suppressed.h"
 #include "runtime/win32_form.h"
 
-namespace zelvane {
+namespace zelvane::controls {
 namespace {
 
 using controls::Skin;
@@ -218,4 +218,4 @@ void Command::RaiseClick() {
   if (Click) Click();
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::controls

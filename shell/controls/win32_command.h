@@ -18,7 +18,7 @@
 #include "runtime/win32_timer.h"
 #include "runtime/win32_user_control.h"
 
-namespace zelvane {
+namespace zelvane::controls {
 
 class Command : public rt::UserControl, private controls::CommandParts {
  public:
@@ -91,4 +91,4 @@ class Command : public rt::UserControl, private controls::CommandParts {
   std::array<rt::Picture, controls::kSkinCount> skins_;
 };
 
-}  // namespace zelvane
+}  // namespace zelvane::controls

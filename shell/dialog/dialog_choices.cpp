@@ -18,14 +18,15 @@ constexpr std::size_t kOptionCount = 3;
 // The profile file's own round trip: a value may lose blanks or quotes round it.
 bool SurvivesProfileLine(const std::string& bytes) {
   constexpr std::string_view kSection = "Section", kKey = "Key";
-  const std::optional<std::string> text = SetProfileValue({}, kSection, kKey, bytes);
-  return text && FindProfileValue(*text, kSection, kKey) == bytes;
+  const std::optional<std::string> text = settings::SetProfileValue({}, kSection, kKey, bytes);
+  return text && settings::FindProfileValue(*text, kSection, kKey) == bytes;
 }
 
 PathRefusal RefusalFor(std::wstring_view path) {
-  const std::string bytes = WideToCp932(path);
-  if (Cp932ToWide(bytes) != path || !SurvivesProfileLine(bytes)) return PathRefusal::kCharacters;
-  if (bytes.size() > kMaxValueBytes) return PathRefusal::kLength;
+  const std::string bytes = settings::WideToCp932(path);
+  if (settings::Cp932ToWide(bytes) != path || !SurvivesProfileLine(bytes))
+    return PathRefusal::kCharacters;
+  if (bytes.size() > settings::kMaxValueBytes) return PathRefusal::kLength;
   return PathRefusal::kNone;
 }
 
@@ -36,8 +37,8 @@ OptionView OptionViewFor(std::int16_t kind) {
   if (kind >= 0 && static_cast<std::size_t>(kind) < kOptionCount) {
     view.selected.at(static_cast<std::size_t>(kind)) = true;
   }
-  view.trackBoxEnabled = kind == kBgmAudioCd;
-  view.fileButtonEnabled = kind == kBgmMusicFile;
+  view.trackBoxEnabled = kind == settings::kBgmAudioCd;
+  view.fileButtonEnabled = kind == settings::kBgmMusicFile;
   return view;
 }
 
@@ -46,7 +47,7 @@ std::wstring TrackText(std::int16_t track) {
 }
 
 std::int16_t TrackNumberFromText(std::wstring_view text) {
-  const std::optional<double> value = DecimalNumber(text);
+  const std::optional<double> value = settings::DecimalNumber(text);
   if (!value) return 0;
   // nearbyint rounds halves to the even neighbour in the default mode.
   const double whole = std::nearbyint(*value);

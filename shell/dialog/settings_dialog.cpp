@@ -18,6 +18,7 @@
 #include "startup/startup_state.h"
 #include "zelvane_version.h"
 
+namespace zelvane::dialog {
 namespace {
 
 namespace rt = zelvane::rt;
@@ -48,7 +49,7 @@ constexpr wchar_t kCredit[] = L"Designed by Kobrin Ver." ZELVANE_VERSION_TEXT;
 
 rt::FormLayout DialogLayout() {
   rt::FormLayout layout;
-  layout.caption = zelvane::kSettingsDialogTitle;
+  layout.caption = startup::kSettingsDialogTitle;
   layout.border = rt::BorderStyle::kFixedDialog;
   layout.clientWidth = kClientWidthTwips;
   layout.clientHeight = kClientHeightTwips;
@@ -107,7 +108,7 @@ Zelvane_P::Zelvane_P()
       imgBgm2_(Img_BGM.Add(2, Pic_C, PixelBounds(28, 96, 13, 13))),
       lblFname0_(PlaceLabel(lbl_Fname.Add(0, Pic_C, PixelBounds(72, 116, 373, 33)), rt::kBlack,
                             Lines::kWrapped)),
-      lbl_URL(*this, PixelBounds(12, 208, 207, 13), zelvane::kHelpPageFileName),
+      lbl_URL(*this, PixelBounds(12, 208, 207, 13), startup::kHelpPageFileName),
       imgRa0_(Img_Ra.Add(0, *this, PixelBounds(536, 20, 12, 12))),
       imgRa1_(Img_Ra.Add(1, *this, PixelBounds(536, 40, 12, 12))),
       lbl7_(PlaceLabel(lbl.Add(7, *this, PixelBounds(12, 192, 165, 13), kCredit), rt::kWhite)) {
@@ -131,7 +132,7 @@ Zelvane_P::Zelvane_P()
 }
 
 void Zelvane_P::Form_Load() {
-  using namespace Zelvane_B;
+  using namespace settings;
   rt::RunSteps({
       [this] {
         // Centred across the screen, a third of the free height from the top.
@@ -141,19 +142,19 @@ void Zelvane_P::Form_Load() {
       [this] { PaintTiles(Pic_C); },
       [this] { BGM_Repeat.SetEnabled(false); },
       [this] { ShowOptions(BgmKind); },
-      [this] { BGM_Repeat.SetText(zelvane::dialog::TrackText(BgmRepeat)); },
+      [this] { BGM_Repeat.SetText(TrackText(BgmRepeat)); },
       [this] {
         for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
-          BGM_Repeat.AddItem(zelvane::dialog::TrackText(track));
+          BGM_Repeat.AddItem(TrackText(track));
         }
       },
       [this] { lbl_Fname(0).SetCaption(BgmFile); },
       [this] {
         POINT cursor{};
         const bool known = GetCursorPos(&cursor) != FALSE;
-        ZoomX = known ? static_cast<std::int16_t>(cursor.x) : std::int16_t{0};
-        ZoomY = known ? static_cast<std::int16_t>(cursor.y) : std::int16_t{0};
-        ZoomOpen(hWnd());
+        startup::ZoomX = known ? static_cast<std::int16_t>(cursor.x) : std::int16_t{0};
+        startup::ZoomY = known ? static_cast<std::int16_t>(cursor.y) : std::int16_t{0};
+        startup::ZoomOpen(hWnd());
       },
       [] { rt::SetScreenMousePointer(rt::MousePointer::kDefault); },
   });
@@ -163,8 +164,7 @@ void Zelvane_P::Form_Load() {
 // gradient, dark at the top and bottom edges and bright half-way down.
 void Zelvane_P::Form_Resize() {
   rt::Attempt([this] {
-    const std::vector<rt::Colour> rows =
-        zelvane::dialog::BackgroundRows(static_cast<int>(ScaleHeight()));
+    const std::vector<rt::Colour> rows = BackgroundRows(static_cast<int>(ScaleHeight()));
     for (std::size_t y = 0; y < rows.size(); ++y) {
       const double row = static_cast<double>(y);
       Canvas().Line(0, row, ScaleWidth(), row, rows[y]);
@@ -175,7 +175,7 @@ void Zelvane_P::Form_Resize() {
 
 void Zelvane_P::Form_Unload(rt::Flag& cancel) {
   (void)cancel;
-  rt::Attempt([this] { Zelvane_B::ZoomClose(hWnd()); });
+  rt::Attempt([this] { startup::ZoomClose(hWnd()); });
 }
 
 void Zelvane_P::InitCommands() {
@@ -187,8 +187,8 @@ void Zelvane_P::InitCommands() {
 void Zelvane_P::PaintTiles(rt::PictureBox& target) {
   const int tileWidth = static_cast<int>(Pic_Mbl.Canvas().WidthPixels());
   const int tileHeight = static_cast<int>(Pic_Mbl.Canvas().HeightPixels());
-  for (const auto& at : zelvane::dialog::TilePositions(
-           tileWidth, tileHeight, target.Canvas().WidthPixels(), target.Canvas().HeightPixels())) {
+  for (const auto& at : TilePositions(tileWidth, tileHeight, target.Canvas().WidthPixels(),
+                                      target.Canvas().HeightPixels())) {
     BitBlt(target.Canvas().hDC(), at.x, at.y, tileWidth, tileHeight, Pic_Mbl.Canvas().hDC(), 0, 0,
            SRCCOPY);
   }
@@ -196,7 +196,7 @@ void Zelvane_P::PaintTiles(rt::PictureBox& target) {
 }
 
 void Zelvane_P::ShowOptions(std::int16_t kind) {
-  const zelvane::dialog::OptionView view = zelvane::dialog::OptionViewFor(kind);
+  const OptionView view = OptionViewFor(kind);
   Img_BGM.ForEach([&](int index, rt::Image& image) {
     const bool selected = view.selected.at(static_cast<std::size_t>(index));
     rt::Attempt([&] { image.SetPicture(Img_Ra(selected ? 1 : 0).GetPicture()); });
@@ -206,8 +206,8 @@ void Zelvane_P::ShowOptions(std::int16_t kind) {
 }
 
 void Zelvane_P::ChooseOption(int kind) {
-  Zelvane_B::BgmKind = static_cast<std::int16_t>(kind);
-  ShowOptions(Zelvane_B::BgmKind);
+  settings::BgmKind = static_cast<std::int16_t>(kind);
+  ShowOptions(settings::BgmKind);
 }
 
 void Zelvane_P::Img_BGM_MouseDown(int index) {
@@ -219,7 +219,7 @@ void Zelvane_P::lbl_BGM_MouseDown(int index) {
 }
 
 void Zelvane_P::Cmd_File_Click(int index) {
-  using namespace Zelvane_B;
+  using namespace settings;
   std::wstring file(kPathBufferChars, L'\0');
   std::wstring title(kTitleBufferChars, L'\0');
   OPENFILENAMEW ofn{};
@@ -239,10 +239,9 @@ void Zelvane_P::Cmd_File_Click(int index) {
   if (!GetOpenFileNameW(&ofn)) return;  // cancelled: nothing changes
 
   file.resize(file.find(L'\0'));
-  const zelvane::dialog::MusicFilePath chosen =
-      zelvane::dialog::MusicFilePathFor(file, ShortPathOf);
-  if (chosen.refusal != zelvane::dialog::PathRefusal::kNone) {
-    const std::wstring text(zelvane::dialog::RefusalText(chosen.refusal));
+  const MusicFilePath chosen = MusicFilePathFor(file, ShortPathOf);
+  if (chosen.refusal != PathRefusal::kNone) {
+    const std::wstring text(RefusalText(chosen.refusal));
     MessageBoxW(hWnd(), text.c_str(), std::wstring(rt::kApplicationTitle).c_str(), MB_OK);
     return;
   }
@@ -252,12 +251,12 @@ void Zelvane_P::Cmd_File_Click(int index) {
 }
 
 void Zelvane_P::Cmd_Set_Click() {
-  using namespace Zelvane_B;
-  const std::wstring path = zelvane::SettingsFilePath(rt::ProgramFolder());
-  WriteIni(zelvane::kSettingsSection, zelvane::kBgmKindKey, std::to_wstring(BgmKind), path);
-  rt::Attempt([this] { BgmRepeat = zelvane::dialog::TrackNumberFromText(BGM_Repeat.Text()); });
-  WriteIni(zelvane::kSettingsSection, zelvane::kBgmRepeatKey, std::to_wstring(BgmRepeat), path);
-  WriteIni(zelvane::kSettingsSection, zelvane::kBgmFileKey, BgmFile, path);
+  using namespace settings;
+  const std::wstring path = SettingsFilePath(rt::ProgramFolder());
+  WriteIni(kSettingsSection, kBgmKindKey, std::to_wstring(BgmKind), path);
+  rt::Attempt([this] { BgmRepeat = TrackNumberFromText(BGM_Repeat.Text()); });
+  WriteIni(kSettingsSection, kBgmRepeatKey, std::to_wstring(BgmRepeat), path);
+  WriteIni(kSettingsSection, kBgmFileKey, BgmFile, path);
   Unload();
 }
 
@@ -271,8 +270,10 @@ void Zelvane_P::lbl_URL_Click() {
   rt::Attempt([this] {
     std::wstring page = rt::ProgramFolder();
     if (!page.ends_with(L'\\')) page += L'\\';
-    page += zelvane::kHelpPageFileName;
+    page += startup::kHelpPageFileName;
     ShellExecuteW(hWnd(), L"open", page.c_str(), L"", L"", SW_SHOWNORMAL);
   });
   rt::Attempt([] { rt::SetScreenMousePointer(rt::MousePointer::kDefault); });
 }
+
+}  // namespace zelvane::dialog

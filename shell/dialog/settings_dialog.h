@@ -16,7 +16,9 @@
 #include "runtime/win32_label.h"
 #include "runtime/win32_picture_box.h"
 
-class Zelvane_P : public zelvane::rt::Form {
+namespace zelvane::dialog {
+
+class Zelvane_P : public rt::Form {
  public:
   Zelvane_P();
 
@@ -26,7 +28,7 @@ class Zelvane_P : public zelvane::rt::Form {
   void Form_Unload(zelvane::rt::Flag& cancel) override;
 
  private:
-  using Command = zelvane::Command;
+  using Command = controls::Command;
   template <class T>
   using ControlArray = zelvane::rt::ControlArray<T>;
 
@@ -79,3 +81,5 @@ class Zelvane_P : public zelvane::rt::Form {
   zelvane::rt::Image& imgRa1_;
   zelvane::rt::Label& lbl7_;
 };
+
+}  // namespace zelvane::dialog

@@ -4,5 +4,9 @@
 
 #include <windows.h>
 
+namespace zelvane::host {
+
 // Attaches the preview to parent, sized to it, and shows it.
 void AttachPreviewWindow(HWND parent);
+
+}  // namespace zelvane::host

@@ -7,7 +7,7 @@ namespace zelvane::host {
 std::wstring RendererPathIn(std::wstring_view programFolder) {
   std::wstring path(programFolder);
   if (path.empty() || path.back() != L'\\') path += L'\\';
-  return path + kRendererFileName;
+  return path + startup::kRendererFileName;
 }
 
 std::wstring RendererCommandLine(std::wstring_view rendererPath) {

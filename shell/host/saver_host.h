@@ -2,5 +2,9 @@
 // and the renderer, and ends the shell once the renderer's window has gone.
 #pragma once
 
+namespace zelvane::host {
+
 // Loads the host without showing it; its load handler starts the run.
 void LoadSaverHost();
+
+}  // namespace zelvane::host

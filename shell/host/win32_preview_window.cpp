@@ -59,6 +59,8 @@ void CALLBACK CheckParent(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+namespace zelvane::host {
+
 void AttachPreviewWindow(HWND parent) {
   RECT rect{};
   rt::Attempt([&] { GetWindowRect(parent, &rect); });
@@ -81,3 +83,5 @@ void AttachPreviewWindow(HWND parent) {
   watchedParent = parent;
   SetTimer(nullptr, 0, kParentCheckIntervalMs, CheckParent);
 }
+
+}  // namespace zelvane::host

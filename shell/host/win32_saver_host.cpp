@@ -27,7 +27,7 @@ namespace rt = zelvane::rt;
 using zelvane::host::RendererWatch;
 
 // A form timer as the music sequences see it.
-class TimerSwitch final : public Zelvane_BGM::PollingTimer {
+class TimerSwitch final : public zelvane::music::PollingTimer {
  public:
   explicit TimerSwitch(rt::Timer& timer) : timer_(timer) {}
   bool IsEnabled() const override { return timer_.Enabled(); }
@@ -39,7 +39,7 @@ class TimerSwitch final : public Zelvane_BGM::PollingTimer {
 
 rt::FormLayout HostLayout() {
   rt::FormLayout layout;
-  layout.caption = zelvane::kSaverHostTitle;
+  layout.caption = zelvane::startup::kSaverHostTitle;
   return layout;
 }
 
@@ -54,12 +54,12 @@ class Zelvane_S final : public rt::Form {
  private:
   void Form_Load() override {
     rt::Attempt([this] {
-      music_.kind = Zelvane_B::BgmKind;
-      music_.repeat = Zelvane_B::BgmRepeat;
-      music_.file = Zelvane_B::BgmFile;
+      music_.kind = zelvane::settings::BgmKind;
+      music_.repeat = zelvane::settings::BgmRepeat;
+      music_.file = zelvane::settings::BgmFile;
     });
-    rt::Attempt([this] { Zelvane_BGM::BindMusicDevices(mediaCommands_, sound_); });
-    Zelvane_BGM::StartMusic(music_, musicTimers_);
+    rt::Attempt([this] { zelvane::music::BindMusicDevices(mediaCommands_, sound_); });
+    zelvane::music::StartMusic(music_, musicTimers_);
     watch_ = RendererWatch(GetTickCount64());
     rt::Attempt([this] { RendererPath = zelvane::host::RendererPathIn(rt::ProgramFolder()); });
     // A renderer that fails to start never shows its window; the bounded wait
@@ -67,9 +67,9 @@ class Zelvane_S final : public rt::Form {
     rt::Attempt([this] { renderer_.Start(RendererPath); });
   }
 
-  void Timer1_Timer() { Zelvane_BGM::OnMp3Timer(); }
+  void Timer1_Timer() { zelvane::music::OnMp3Timer(); }
 
-  void Timer2_Timer() { Zelvane_BGM::OnCdTimer(music_, cdSwitch_); }
+  void Timer2_Timer() { zelvane::music::OnCdTimer(music_, cdSwitch_); }
 
   void Timer3_Timer() {
     const bool found = FindWindowW(nullptr, zelvane::host::kRendererWindowTitle) != nullptr;
@@ -83,27 +83,27 @@ class Zelvane_S final : public rt::Form {
   void Form_QueryUnload(rt::Flag& cancel, rt::UnloadMode mode) override {
     (void)cancel;
     (void)mode;
-    Zelvane_BGM::StopMusic(music_, musicTimers_);
+    zelvane::music::StopMusic(music_, musicTimers_);
     rt::Attempt([] {
       // Only a run with the cursor hidden shows it again: one show undoes the
       // one hide at start.
-      if (zelvane::ModeLetter(rt::CommandArguments()) == L'S') {
-        Zelvane_B::CursorCount = ShowCursor(TRUE);
+      if (zelvane::startup::ModeLetter(rt::CommandArguments()) == L'S') {
+        zelvane::startup::CursorCount = ShowCursor(TRUE);
       }
     });
     rt::EndProgram();
   }
 
-  rt::Timer Timer1{*this, Zelvane_BGM::kMp3CheckIntervalMs, false};
-  rt::Timer Timer2{*this, Zelvane_BGM::kCdCheckIntervalMs, false};
+  rt::Timer Timer1{*this, zelvane::music::kMp3CheckIntervalMs, false};
+  rt::Timer Timer2{*this, zelvane::music::kCdCheckIntervalMs, false};
   rt::Timer Timer3{*this, zelvane::host::kRendererWatchIntervalMs, true};
 
   TimerSwitch mp3Switch_{Timer1};
   TimerSwitch cdSwitch_{Timer2};
-  Zelvane_BGM::MusicTimers musicTimers_{mp3Switch_, cdSwitch_};
-  Zelvane_BGM::WinmmMediaCommands mediaCommands_;
-  Zelvane_BGM::WinmmSound sound_;
-  zelvane::MusicSettings music_;
+  zelvane::music::MusicTimers musicTimers_{mp3Switch_, cdSwitch_};
+  zelvane::music::WinmmMediaCommands mediaCommands_;
+  zelvane::music::WinmmSound sound_;
+  zelvane::settings::MusicSettings music_;
   zelvane::host::RendererProcess renderer_;
   RendererWatch watch_{0};
   std::wstring RendererPath;
@@ -111,8 +111,12 @@ class Zelvane_S final : public rt::Form {
 
 }  // namespace
 
+namespace zelvane::host {
+
 void LoadSaverHost() {
   // The host lives until the program ends; the program's end does not unload it.
   static Zelvane_S* const host = new Zelvane_S;
   host->Load();
 }
+
+}  // namespace zelvane::host

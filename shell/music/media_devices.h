@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 // The answer to one media command.
 struct MediaReply {
@@ -35,4 +35,4 @@ class SoundService {
   virtual void Stop() = 0;
 };
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

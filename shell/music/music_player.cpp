@@ -1,6 +1,6 @@
 #include "music_player.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 using zelvane::rt::Flag;
 using zelvane::rt::kFalse;
@@ -171,4 +171,4 @@ void WAV_Stop() {
   sound->Stop();
 }
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

@@ -10,7 +10,7 @@
 #include "media_devices.h"
 #include "runtime/flags.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 // Result of MCI_Send for an empty command (nothing is sent).
 constexpr int32_t kEmptyCommand = -1;
@@ -52,4 +52,4 @@ void MP3_Close();
 void WAV_Play(const std::wstring& bgmFile);
 void WAV_Stop();
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

@@ -3,7 +3,7 @@
 #include "settings_names.h"
 #include "music_player.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 namespace {
 
@@ -35,12 +35,12 @@ MusicFileType MusicFileTypeOf(const std::wstring& file) {
 }
 
 void StartMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
-  if (settings.kind == zelvane::kBgmAudioCd) {
+  if (settings.kind == zelvane::settings::kBgmAudioCd) {
     // Playback itself begins with the first CD check.
     RunStep([] { CD_Open(); });
     RunStep([&] { timers.cd.SetEnabled(true); });
   }
-  if (settings.kind == zelvane::kBgmMusicFile) {
+  if (settings.kind == zelvane::settings::kBgmMusicFile) {
     const MusicFileType type = FileTypeOf(settings);
     // A WAV file loops by itself; only an MP3 needs restarting.
     if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
@@ -68,7 +68,7 @@ void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcep
     RunStep([&] { timers.cd.SetEnabled(false); });
     RunStep([] { CD_Close(); });
   }
-  if (settings.kind == zelvane::kBgmMusicFile) {
+  if (settings.kind == zelvane::settings::kBgmMusicFile) {
     const MusicFileType type = FileTypeOf(settings);
     if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
     if (type == MusicFileType::kMp3) {
@@ -78,4 +78,4 @@ void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcep
   }
 }
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

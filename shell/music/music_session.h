@@ -7,9 +7,9 @@
 
 #include "settings_values.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
-using zelvane::MusicSettings;
+using zelvane::settings::MusicSettings;
 
 // Polling intervals of the host's MP3 and CD timers.
 constexpr int kMp3CheckIntervalMs = 1000;
@@ -40,4 +40,4 @@ void OnMp3Timer() noexcept;
 void OnCdTimer(const MusicSettings& settings, PollingTimer& cdTimer) noexcept;
 void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept;
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

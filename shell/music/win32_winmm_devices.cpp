@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 namespace {
 
@@ -47,4 +47,4 @@ void WinmmSound::Stop() {
   PlaySoundW(nullptr, nullptr, 0);
 }
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

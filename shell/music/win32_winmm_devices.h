@@ -3,7 +3,7 @@
 
 #include "media_devices.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 class WinmmMediaCommands final : public MediaCommandService {
  public:
@@ -18,4 +18,4 @@ class WinmmSound final : public SoundService {
   void Stop() override;
 };
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

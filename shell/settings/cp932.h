@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 // text in code page 932. A character that code page 932 cannot hold becomes
 // '?' (no look-alike substitutes).
@@ -15,4 +15,4 @@ std::string WideToCp932(std::wstring_view text);
 // of code page 932 becomes a replacement character.
 std::wstring Cp932ToWide(std::string_view bytes);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -1,6 +1,6 @@
 #include "cp932_bytes.h"
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 char FoldAscii(char c) {
@@ -40,4 +40,4 @@ bool Cp932EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 // Whether byte starts a two-byte character (0x81-0x9F, 0xE0-0xFC).
 inline bool IsCp932LeadByte(char byte) {
@@ -33,4 +33,4 @@ std::size_t Cp932Find(std::string_view text, char c, std::size_t from = 0);
 // characters are taken without regard to case.
 bool Cp932EqualIgnoringCase(std::string_view a, std::string_view b);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iconv.h>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 // One iconv conversion descriptor, closed when it goes out of scope.
@@ -75,4 +75,4 @@ std::wstring Cp932ToWide(std::string_view bytes) {
   return converter.Convert<std::wstring>(bytes.data(), bytes.size(), 1, kReplacementCharacter);
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -4,7 +4,7 @@
 
 #include "cp932_bytes.h"
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -150,4 +150,4 @@ std::optional<std::string> SetProfileValue(std::string_view text, std::string_vi
   return result;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

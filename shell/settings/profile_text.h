@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 // The value of key in section, or nothing when the file has no such key.
 // Section and key names match without regard to the case of ASCII letters;
@@ -28,4 +28,4 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 std::optional<std::string> SetProfileValue(std::string_view text, std::string_view section,
                                            std::string_view key, std::string_view value);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

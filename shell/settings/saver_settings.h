@@ -9,7 +9,7 @@
 #include "settings_names.h"
 #include "settings_values.h"
 
-namespace Zelvane_B {
+namespace zelvane::settings {
 
 // Kind of background music: kBgmNone, kBgmAudioCd or kBgmMusicFile.
 extern std::int16_t BgmKind;
@@ -41,6 +41,4 @@ void LoadSettings(const std::wstring& programFolder) noexcept;
 // false for a folder, a missing file or an empty path.
 bool FileExists(const std::wstring& path) noexcept;
 
-using zelvane::FolderOf;
-
-}  // namespace Zelvane_B
+}  // namespace zelvane::settings

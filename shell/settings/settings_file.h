@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 struct FileContents {
   enum class Status {
@@ -30,4 +30,4 @@ bool ReplaceWholeFile(const std::wstring& path, std::string_view content);
 // Whether path names a file (not a folder or a device) that opens for reading.
 bool OpensAsFileForReading(const std::wstring& path);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 // Appended to the program folder.
 inline constexpr wchar_t kSettingsFileName[] = L"ゼルヴェイン.ini";
@@ -26,4 +26,4 @@ inline constexpr std::size_t kMaxValueBytes = 255;
 // Section and key names are cut to this many characters.
 inline constexpr std::size_t kMaxNameChars = 128;
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -6,7 +6,7 @@
 
 #include "settings_names.h"
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 bool IsDigit(wchar_t c) {
@@ -114,4 +114,4 @@ MusicSettings ResolveMusicSettings(const StoredSettings& stored,
   return settings;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 // The decimal number that text spells as a whole (blanks around it allowed,
 // optional sign, optional fraction and exponent), or nothing.
@@ -53,4 +53,4 @@ MusicSettings ResolveMusicSettings(const StoredSettings& stored,
                                    const std::function<bool(const std::wstring&)>& fileOpens,
                                    const std::wstring& programFolder);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

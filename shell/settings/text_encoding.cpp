@@ -2,7 +2,7 @@
 
 #include "cp932.h"
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -112,4 +112,4 @@ std::wstring WideFromUtf16(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::settings {
 
 enum class TextEncoding { kCp932, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
 
@@ -23,4 +23,4 @@ std::string Cp932TextOfFile(std::string_view fileBytes);
 std::wstring WideFromUtf8(std::string_view bytes);
 std::wstring WideFromUtf16(std::string_view bytes, bool bigEndian);
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 constexpr UINT kCodePage932 = 932;
@@ -33,4 +33,4 @@ std::wstring Cp932ToWide(std::string_view bytes) {
   return text;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

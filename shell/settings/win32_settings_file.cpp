@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -153,4 +153,4 @@ bool OpensAsFileForReading(const std::wstring& path) {
   return file.ok() && GetFileType(file.get()) == FILE_TYPE_DISK;
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::settings

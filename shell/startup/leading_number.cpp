@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-namespace zelvane {
+namespace zelvane::startup {
 namespace {
 
 bool IsDigit(wchar_t c) {
@@ -64,4 +64,4 @@ std::optional<std::int32_t> RoundToInt32(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::startup

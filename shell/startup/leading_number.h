@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::startup {
 
 // The decimal number at the start of text: leading blanks and tabs are
 // skipped; then an optional sign, digits with an optional fraction and an
@@ -19,4 +19,4 @@ std::optional<double> LeadingNumber(std::wstring_view text);
 // nothing when that lies outside the 32-bit range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
-}  // namespace zelvane
+}  // namespace zelvane::startup

@@ -1,7 +1,7 @@
 // Names by which the shell's programs, files and windows find one another.
 #pragma once
 
-namespace zelvane {
+namespace zelvane::startup {
 
 // The renderer program, looked for in the shell's program folder.
 inline constexpr wchar_t kRendererFileName[] = L"ゼルヴェイン.dll";
@@ -15,4 +15,4 @@ inline constexpr wchar_t kSettingsDialogTitle[] = L"<ゼルヴェイン>";
 // The help page shipped beside the programs, opened from the settings dialog.
 inline constexpr wchar_t kHelpPageFileName[] = L"ゼルヴェイン.html";
 
-}  // namespace zelvane
+}  // namespace zelvane::startup

@@ -2,7 +2,7 @@
 
 #include "leading_number.h"
 
-namespace zelvane {
+namespace zelvane::startup {
 namespace {
 
 // Mode letters are ASCII; other characters never name a mode, so folding
@@ -38,4 +38,4 @@ std::int32_t PreviewParentHandle(std::wstring_view arguments) {
   return RoundToInt32(*number).value_or(0);
 }
 
-}  // namespace zelvane
+}  // namespace zelvane::startup

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zelvane {
+namespace zelvane::startup {
 
 // The mode letter: the second character of the upper-cased argument text.
 // The first character is never looked at, so /s, -s and xs all give 'S'.
@@ -34,4 +34,4 @@ inline bool NeedsSettingsAndRenderer(StartupMode mode) {
 // number, or a number outside the 32-bit range, gives 0, which names no window.
 std::int32_t PreviewParentHandle(std::wstring_view arguments);
 
-}  // namespace zelvane
+}  // namespace zelvane::startup

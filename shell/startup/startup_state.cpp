@@ -1,9 +1,9 @@
 #include "startup_state.h"
 
-namespace Zelvane_B {
+namespace zelvane::startup {
 
 std::int32_t CursorCount = 0;
 std::int16_t ZoomX = 0;
 std::int16_t ZoomY = 0;
 
-}  // namespace Zelvane_B
+}  // namespace zelvane::startup

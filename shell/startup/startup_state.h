@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace Zelvane_B {
+namespace zelvane::startup {
 
 // The cursor display count that ShowCursor returned when Main hid the cursor
 // for a saver run; the saver host hands it back when the run ends.
@@ -19,4 +19,4 @@ extern std::int16_t ZoomY;
 // saver or settings dialog, then serves the mode the command line asks for.
 void Main();
 
-}  // namespace Zelvane_B
+}  // namespace zelvane::startup

@@ -16,18 +16,17 @@
 #include "saver_settings.h"
 #include "startup_state.h"
 
-namespace Zelvane_B {
+namespace zelvane::startup {
 namespace {
 
 namespace rt = zelvane::rt;
-using zelvane::StartupMode;
 
 constexpr wchar_t kRendererMissingText[] = L"ゼルヴェイン.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 
 // The saver host or the settings dialog of another shell is open.
 bool AnotherShellIsOpen() {
-  return FindWindowW(nullptr, zelvane::kSaverHostTitle) != nullptr ||
-         FindWindowW(nullptr, zelvane::kSettingsDialogTitle) != nullptr;
+  return FindWindowW(nullptr, kSaverHostTitle) != nullptr ||
+         FindWindowW(nullptr, kSettingsDialogTitle) != nullptr;
 }
 
 // Window handles carry 32 significant bits and widen with their sign.
@@ -36,20 +35,20 @@ HWND WindowFromNumber(std::int32_t number) {
 }
 
 void AttachPreview(const std::wstring& arguments) {
-  const HWND parent = WindowFromNumber(zelvane::PreviewParentHandle(arguments));
+  const HWND parent = WindowFromNumber(PreviewParentHandle(arguments));
   // A preview with no window to live in would never be seen nor closed.
   if (!IsWindow(parent)) rt::EndProgram();
-  AttachPreviewWindow(parent);
+  host::AttachPreviewWindow(parent);
 }
 
 void RequireRenderer() {
-  if (FileExists(zelvane::host::RendererPathIn(rt::ProgramFolder()))) return;
+  if (settings::FileExists(host::RendererPathIn(rt::ProgramFolder()))) return;
   MessageBoxW(nullptr, kRendererMissingText, std::wstring(rt::kApplicationTitle).c_str(), MB_OK);
   rt::EndProgram();
 }
 
 void ShowSettingsDialog() {
-  Zelvane_P dialog;
+  dialog::Zelvane_P dialog;
   dialog.Show(rt::ShowMode::kModal);
 }
 
@@ -61,13 +60,13 @@ void Main() {
   });
 
   const std::wstring arguments = rt::CommandArguments();
-  const StartupMode mode = zelvane::StartupModeFor(arguments);
+  const StartupMode mode = StartupModeFor(arguments);
   if (mode == StartupMode::kPreview) {
     rt::Attempt([&] { AttachPreview(arguments); });
     return;
   }
 
-  rt::Attempt([] { LoadSettings(rt::ProgramFolder()); });
+  rt::Attempt([] { settings::LoadSettings(rt::ProgramFolder()); });
   rt::Attempt(RequireRenderer);
 
   switch (mode) {
@@ -76,10 +75,10 @@ void Main() {
       rt::EndProgram();
     case StartupMode::kRunCursorHidden:
       CursorCount = ShowCursor(FALSE);
-      rt::Attempt(LoadSaverHost);
+      rt::Attempt(host::LoadSaverHost);
       return;
     case StartupMode::kRunCursorVisible:
-      rt::Attempt(LoadSaverHost);
+      rt::Attempt(host::LoadSaverHost);
       return;
     case StartupMode::kPreview:
     case StartupMode::kEnd:
@@ -87,4 +86,4 @@ void Main() {
   }
 }
 
-}  // namespace Zelvane_B
+}  // namespace zelvane::startup

@@ -6,5 +6,5 @@
 #include "startup_state.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  return zelvane::rt::RunProgram(&Zelvane_B::Main);
+  return zelvane::rt::RunProgram(&zelvane::startup::Main);
 }

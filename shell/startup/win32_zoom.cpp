@@ -2,7 +2,7 @@
 
 #include "startup_state.h"
 
-namespace Zelvane_B {
+namespace zelvane::startup {
 namespace {
 
 RECT ZoomPoint() {
@@ -25,4 +25,4 @@ void ZoomClose(HWND hWnd) {
   DrawAnimatedRects(hWnd, IDANI_CAPTION, &window, &point);
 }
 
-}  // namespace Zelvane_B
+}  // namespace zelvane::startup

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-namespace Zelvane_B {
+namespace zelvane::startup {
 
 void ZoomOpen(HWND hWnd);
 void ZoomClose(HWND hWnd);
 
-}  // namespace Zelvane_B
+}  // namespace zelvane::startup

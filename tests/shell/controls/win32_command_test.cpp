@@ -11,7 +11,7 @@
 #include "runtime/win32_form.h"
 #include "runtime/win32_program.h"
 
-namespace zelvane {
+namespace zelvane::controls {
 namespace {
 
 using rt::Colour;
@@ -223,4 +223,4 @@ TEST_F(CommandTest, ATransparentFaceShowsOnlyTheCaptionAndAResizeRedrawsTheRing)
 }
 
 }  // namespace
-}  // namespace zelvane
+}  // namespace zelvane::controls

@@ -12,7 +12,7 @@
 #include "scripted_device.h"
 #include "music_player.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 // A timer that writes its switching into the device's call record.
 class RecordedTimer : public PollingTimer {
@@ -58,4 +58,4 @@ class MusicTest : public ::testing::Test {
   MusicTimers timers{mp3Timer, cdTimer};
 };
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

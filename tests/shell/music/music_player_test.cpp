@@ -6,7 +6,7 @@
 #include "music_fixture.h"
 #include "settings_names.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 namespace {
 
 using ::testing::ElementsAre;
@@ -146,4 +146,4 @@ TEST_F(MusicTest, Mp3IsOpenedQuotedPlayedOnlyWhenItOpensAndRestartedWhenItEnds) 
 }
 
 }  // namespace
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

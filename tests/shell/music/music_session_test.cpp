@@ -6,7 +6,7 @@
 #include "music_fixture.h"
 #include "settings_names.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 namespace {
 
 using ::testing::ElementsAre;
@@ -19,7 +19,7 @@ TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
 
 TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
   device.cdMode = L"stopped";
-  Run(zelvane::kBgmAudioCd, L"");
+  Run(zelvane::settings::kBgmAudioCd, L"");
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"status cdaudio number of tracks",
@@ -29,7 +29,7 @@ TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
 
 TEST_F(MusicTest, CdRunWithoutDiscStopsPollingAndIsNotClosed) {
   device.disc = false;
-  Run(zelvane::kBgmAudioCd, L"");
+  Run(zelvane::settings::kBgmAudioCd, L"");
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"cd timer off"));
@@ -38,7 +38,7 @@ TEST_F(MusicTest, CdRunWithoutDiscStopsPollingAndIsNotClosed) {
 TEST_F(MusicTest, Mp3RunIsOpenedCheckedAndClosedWhateverTheNameCase) {
   for (const wchar_t* file : {L"C:\\a.Mp3", L"C:\\amp3"}) {
     device.calls = {};
-    Run(zelvane::kBgmMusicFile, file);
+    Run(zelvane::settings::kBgmMusicFile, file);
     EXPECT_THAT(device.calls,
                 ElementsAre(L"open \"" + std::wstring(file) + L"\" type MPEGVideo Alias MP3Play",
                             L"play MP3Play", L"mp3 timer on", L"status MP3Play mode",
@@ -47,15 +47,15 @@ TEST_F(MusicTest, Mp3RunIsOpenedCheckedAndClosedWhateverTheNameCase) {
 }
 
 TEST_F(MusicTest, WavRunLoopsWithoutATimerAndOtherFilesOrKindsPlayNothing) {
-  Run(zelvane::kBgmMusicFile, L"C:\\a.wav");
-  Run(zelvane::kBgmMusicFile, L"C:\\a.mid");
-  Run(zelvane::kBgmNone, L"C:\\a.mp3");
+  Run(zelvane::settings::kBgmMusicFile, L"C:\\a.wav");
+  Run(zelvane::settings::kBgmMusicFile, L"C:\\a.mid");
+  Run(zelvane::settings::kBgmNone, L"C:\\a.mp3");
   Run(3, L"C:\\a.wav");
   device.waveDevices = 0;
-  Run(zelvane::kBgmMusicFile, L"C:\\b.wav");
+  Run(zelvane::settings::kBgmMusicFile, L"C:\\b.wav");
   EXPECT_THAT(device.calls,
               ElementsAre(L"PlaySound C:\\a.wav", L"PlaySound stop", L"PlaySound stop"));
 }
 
 }  // namespace
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

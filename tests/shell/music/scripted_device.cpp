@@ -1,6 +1,6 @@
 #include "scripted_device.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 MediaReply ScriptedDevice::Send(const std::wstring& command, std::size_t replySize) {
   calls.push_back(command);
@@ -47,4 +47,4 @@ MediaReply ScriptedDevice::Answer(const std::wstring& command) {
   return {kUnrecognized, L""};
 }
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

@@ -9,7 +9,7 @@
 
 #include "media_devices.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 
 class ScriptedDevice : public MediaCommandService, public SoundService {
  public:
@@ -44,4 +44,4 @@ class ScriptedDevice : public MediaCommandService, public SoundService {
   bool mp3Open_ = false;
 };
 
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

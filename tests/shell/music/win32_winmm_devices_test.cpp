@@ -4,7 +4,7 @@
 
 #include "music_player.h"
 
-namespace Zelvane_BGM {
+namespace zelvane::music {
 namespace {
 
 using zelvane::rt::kFalse;
@@ -35,4 +35,4 @@ TEST_F(WinmmMusicTest, MachineWithoutDiscStopsCdPolling) {
 }
 
 }  // namespace
-}  // namespace Zelvane_BGM
+}  // namespace zelvane::music

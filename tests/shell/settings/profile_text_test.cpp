@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 // The keys as code page 932 bytes.
@@ -88,4 +88,4 @@ TEST(ProfileText, WritingCannotInjectLinesOrBreakTheFile) {
 }
 
 }  // namespace
-}  // namespace zelvane
+}  // namespace zelvane::settings

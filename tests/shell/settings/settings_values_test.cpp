@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
@@ -60,4 +60,4 @@ TEST(ResolveMusicSettings, FileKindWithoutAFileThatOpensFallsBackToSilence) {
 }
 
 }  // namespace
-}  // namespace zelvane
+}  // namespace zelvane::settings

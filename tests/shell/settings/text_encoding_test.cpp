@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zelvane {
+namespace zelvane::settings {
 namespace {
 
 TEST(Cp932, ConvertsKeysAndPathsBothWays) {
@@ -59,4 +59,4 @@ TEST(SettingsFileEncoding, FilesSavedAsUnicodeReadAsShiftJis) {
 }
 
 }  // namespace
-}  // namespace zelvane
+}  // namespace zelvane::settings

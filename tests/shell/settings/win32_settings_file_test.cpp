@@ -12,10 +12,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace Zelvane_B;
-using zelvane::kBgmFileKey;
-using zelvane::kBgmKindKey;
-using zelvane::kBgmRepeatKey;
+using namespace zelvane::settings;
+using zelvane::settings::kBgmFileKey;
+using zelvane::settings::kBgmKindKey;
+using zelvane::settings::kBgmRepeatKey;
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -33,7 +33,7 @@ class SettingsFileTest : public testing::Test {
     folder_ = fs::temp_directory_path() / (L"ゼルヴェイン設定 " + std::to_wstring(counter_++));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    ini_ = zelvane::SettingsFilePath(folder_.wstring());
+    ini_ = zelvane::settings::SettingsFilePath(folder_.wstring());
   }
   void TearDown() override {
     SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -42,10 +42,10 @@ class SettingsFileTest : public testing::Test {
   }
 
   void Write(const std::wstring& key, const std::wstring& value) {
-    WriteIni(zelvane::kSettingsSection, key, value, ini_);
+    WriteIni(zelvane::settings::kSettingsSection, key, value, ini_);
   }
   std::wstring Read(const std::wstring& key) {
-    return ReadIni(zelvane::kSettingsSection, key, ini_);
+    return ReadIni(zelvane::settings::kSettingsSection, key, ini_);
   }
   // Whether the folder holds the settings file and nothing else.
   bool OnlyTheSettingsFileIsThere() const {
@@ -96,14 +96,14 @@ TEST_F(SettingsFileTest, LoadSettingsKeepsOnlyAMusicFileThatOpens) {
   Write(kBgmRepeatKey, L"-0.5");
   Write(kBgmFileKey, music);
   LoadSettings(folder_.wstring());
-  EXPECT_EQ(BgmKind, zelvane::kBgmMusicFile);
+  EXPECT_EQ(BgmKind, zelvane::settings::kBgmMusicFile);
   EXPECT_EQ(BgmRepeat, -1);
   EXPECT_EQ(BgmFile, music);
   EXPECT_EQ(BgmFolder, folder_.wstring());
 
   fs::remove(music);
   LoadSettings(folder_.wstring());
-  EXPECT_EQ(BgmKind, zelvane::kBgmNone);
+  EXPECT_EQ(BgmKind, zelvane::settings::kBgmNone);
   EXPECT_EQ(BgmFile, L"");
 }
 
@@ -126,7 +126,8 @@ TEST_F(SettingsFileTest, AFileThatRefusesTheWriteKeepsItsContent) {
   EXPECT_EQ(ReadBytes(ini_), before);
   EXPECT_TRUE(OnlyTheSettingsFileIsThere());
 
-  WriteIni(zelvane::kSettingsSection, kBgmKindKey, L"1", (folder_ / L"missing\\x.ini").wstring());
+  WriteIni(zelvane::settings::kSettingsSection, kBgmKindKey, L"1",
+           (folder_ / L"missing\\x.ini").wstring());
   EXPECT_FALSE(fs::exists(folder_ / L"missing"));
 }
 

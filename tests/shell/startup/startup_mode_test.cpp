@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace zelvane {
+namespace zelvane::startup {
 namespace {
 
 TEST(StartupMode, ComesFromTheSecondCharacterUpperCased) {
@@ -50,4 +50,4 @@ TEST(PreviewParentHandle, ReadsTheNumberFromTheFourthCharacterOn) {
 }
 
 }  // namespace
-}  // namespace zelvane
+}  // namespace zelvane::startup

@@ -33,12 +33,12 @@ TEST(Zoom, OpensFromTheZoomPointToTheWindowAndClosesBackToIt) {
   const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 10, 20, 110, 60, nullptr,
                                       nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
-  Zelvane_B::ZoomX = 300;
-  Zelvane_B::ZoomY = -4;
-  Zelvane_B::ZoomOpen(window);
-  Zelvane_B::ZoomClose(window);
+  zelvane::startup::ZoomX = 300;
+  zelvane::startup::ZoomY = -4;
+  zelvane::startup::ZoomOpen(window);
+  zelvane::startup::ZoomClose(window);
   DestroyWindow(window);
-  Zelvane_B::ZoomOpen(window);  // no window, no animation
+  zelvane::startup::ZoomOpen(window);  // no window, no animation
 
   const RECT point{300, -4, 300, -4}, rect{10, 20, 120, 80};
   ASSERT_EQ(animations.size(), 2u);
