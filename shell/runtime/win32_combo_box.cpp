@@ -4,6 +4,7 @@
 #include "win32_container.h"
 #include "win32_font.h"
 #include "win32_program.h"
+#include "win32_window_text.h"
 
 namespace zelvane::rt {
 namespace {
@@ -88,10 +89,7 @@ void ComboBox::SetListIndex(int index) {
 
 std::wstring ComboBox::Text() const {
   if (!window_) return text_;
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(window_);
 }
 
 void ComboBox::SetText(std::wstring_view text) {

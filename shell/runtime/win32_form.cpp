@@ -3,6 +3,7 @@
 #include "errors_suppressed.h"
 #include "win32_loaded_forms.h"
 #include "win32_program.h"
+#include "win32_window_text.h"
 
 namespace zelvane::rt {
 namespace {
@@ -123,10 +124,7 @@ void Form::OnWindowGone() {
 
 std::wstring Form::Caption() const {
   if (!IsLoaded()) return layout_.caption;
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hWnd())) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(hWnd(), text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(hWnd());
 }
 
 void Form::SetCaption(std::wstring_view caption) {
