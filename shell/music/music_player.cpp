@@ -52,8 +52,9 @@ bool ReportsError(const std::wstring& reply) {
   return upper.find(L"ERR") != std::wstring::npos;
 }
 
-// The number a reply starts with, after leading blanks; 0 when there is none.
-long LeadingNumber(const std::wstring& text) {
+// The whole number a device reply starts with, after leading blanks: the
+// track numbers the CD reports. 0 when there is none.
+long TrackNumberInReply(const std::wstring& text) {
   std::size_t i = text.find_first_not_of(L" \t\r\n");
   if (i == std::wstring::npos) return 0;
   const bool negative = text[i] == L'-';
@@ -120,7 +121,7 @@ void CD_Check(int16_t bgmRepeat) {
       if (stopped) MCI_Play(kCdDevice, L"", L"");
       return;
     }
-    if (stopped || LeadingNumber(currentTrack) != bgmRepeat) {
+    if (stopped || TrackNumberInReply(currentTrack) != bgmRepeat) {
       // A track beyond the disc gives an error text as the position, so the play
       // fails; polling goes on and tries again next time.
       const std::wstring start =
