@@ -12,10 +12,10 @@
 #include "resources/shell_resource_ids.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/program_facts.h"
-#include "startup/shell_names.h"
-#include "startup/win32_zoom.h"
 #include "settings/saver_settings.h"
+#include "startup/shell_names.h"
 #include "startup/startup_state.h"
+#include "startup/win32_zoom.h"
 #include "zelvane_version.h"
 
 namespace zelvane::dialog {

@@ -1,7 +1,7 @@
 #include "music_session.h"
 
-#include "settings_names.h"
 #include "music_player.h"
+#include "settings_names.h"
 
 namespace zelvane::music {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "music_player.h"
 #include "music_session.h"
 #include "scripted_device.h"
-#include "music_player.h"
 
 namespace zelvane::music {
 
