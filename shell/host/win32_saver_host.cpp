@@ -8,18 +8,18 @@
 #include "host/renderer_launch.h"
 #include "host/renderer_watch.h"
 #include "host/win32_renderer_process.h"
+#include "music_player.h"
 #include "music_session.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/program_facts.h"
 #include "runtime/win32_form.h"
 #include "runtime/win32_program.h"
 #include "runtime/win32_timer.h"
+#include "saver_settings.h"
 #include "shell_names.h"
 #include "startup_mode.h"
-#include "win32_winmm_devices.h"
-#include "music_player.h"
-#include "saver_settings.h"
 #include "startup_state.h"
+#include "win32_winmm_devices.h"
 
 namespace {
 
@@ -85,11 +85,8 @@ class Zelvane_S final : public rt::Form {
     (void)mode;
     zelvane::music::StopMusic(music_, musicTimers_);
     rt::Attempt([] {
-      // Only a run with the cursor hidden shows it again: one show undoes the
-      // one hide at start.
-      if (zelvane::startup::ModeLetter(rt::CommandArguments()) == L'S') {
-        zelvane::startup::CursorCount = ShowCursor(TRUE);
-      }
+      zelvane::startup::CursorAtRunEnd(zelvane::startup::StartupModeFor(rt::CommandArguments()),
+                                       zelvane::startup::SystemCursor());
     });
     rt::EndProgram();
   }

@@ -30,6 +30,14 @@ StartupMode StartupModeFor(std::wstring_view arguments) {
   }
 }
 
+void CursorAtRunStart(StartupMode mode, CursorDisplay& cursor) {
+  if (mode == StartupMode::kRunCursorHidden) cursor.Hide();
+}
+
+void CursorAtRunEnd(StartupMode mode, CursorDisplay& cursor) {
+  if (mode == StartupMode::kRunCursorHidden) cursor.Show();
+}
+
 std::int32_t PreviewParentHandle(std::wstring_view arguments) {
   constexpr std::size_t kHandleStart = 3;
   if (arguments.size() <= kHandleStart) return 0;

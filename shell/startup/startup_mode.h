@@ -22,6 +22,19 @@ enum class StartupMode {
 
 StartupMode StartupModeFor(std::wstring_view arguments);
 
+// The mouse cursor as a saver run sees it.
+class CursorDisplay {
+ public:
+  virtual ~CursorDisplay() = default;
+  virtual void Hide() = 0;
+  virtual void Show() = 0;
+};
+
+// A run with the cursor hidden hides it once as it starts and shows it once
+// as it ends; every other mode leaves the cursor alone.
+void CursorAtRunStart(StartupMode mode, CursorDisplay& cursor);
+void CursorAtRunEnd(StartupMode mode, CursorDisplay& cursor);
+
 // Every mode but the preview reads the settings and refuses to go on without
 // the renderer file, even the modes that then end silently.
 inline bool NeedsSettingsAndRenderer(StartupMode mode) {

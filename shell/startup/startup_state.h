@@ -4,11 +4,16 @@
 
 #include <cstdint>
 
+#include "startup_mode.h"
+
 namespace zelvane::startup {
 
 // The cursor display count that ShowCursor returned when Main hid the cursor
 // for a saver run; the saver host hands it back when the run ends.
 extern std::int32_t CursorCount;
+
+// The system's cursor: each call to ShowCursor leaves its count in CursorCount.
+CursorDisplay& SystemCursor();
 
 // The screen point, in pixels, from which ZoomOpen grows a window and to which
 // ZoomClose shrinks it.

@@ -11,9 +11,9 @@
 #include "runtime/errors_suppressed.h"
 #include "runtime/program_facts.h"
 #include "runtime/win32_program.h"
+#include "saver_settings.h"
 #include "shell_names.h"
 #include "startup_mode.h"
-#include "saver_settings.h"
 #include "startup_state.h"
 
 namespace zelvane::startup {
@@ -74,10 +74,8 @@ void Main() {
       rt::Attempt(ShowSettingsDialog);
       rt::EndProgram();
     case StartupMode::kRunCursorHidden:
-      CursorCount = ShowCursor(FALSE);
-      rt::Attempt(host::LoadSaverHost);
-      return;
     case StartupMode::kRunCursorVisible:
+      CursorAtRunStart(mode, SystemCursor());
       rt::Attempt(host::LoadSaverHost);
       return;
     case StartupMode::kPreview:

@@ -3,30 +3,45 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 namespace zelvane::startup {
 namespace {
 
-TEST(StartupMode, ComesFromTheSecondCharacterUpperCased) {
+// Records a run's cursor calls, with "|" where the run is under way.
+struct RecordedCursor final : CursorDisplay {
+  std::wstring calls;
+  void Hide() override { calls += L"hide "; }
+  void Show() override { calls += L"show "; }
+};
+
+TEST(StartupMode, ModeAndCursorComeFromTheSecondCharacterUpperCased) {
   using enum StartupMode;
   const struct {
     const wchar_t* arguments;
     StartupMode mode;
+    const wchar_t* cursor;
   } cases[] = {
-      {L"/s", kRunCursorHidden},
-      {L"-S", kRunCursorHidden},
-      {L"xs", kRunCursorHidden},
-      {L"", kRunCursorVisible},
-      {L"/c", kConfigure},
-      {L"/c:1234", kConfigure},
-      {L"/P:1234", kPreview},
-      {L"/a", kEnd},
-      {L"s", kEnd},
-      {L"  ", kEnd},
+      {L"/s", kRunCursorHidden, L"hide | show "},
+      {L"-S", kRunCursorHidden, L"hide | show "},
+      {L"xs", kRunCursorHidden, L"hide | show "},
+      {L"", kRunCursorVisible, L"| "},
+      {L"/c", kConfigure, L"| "},
+      {L"/c:1234", kConfigure, L"| "},
+      {L"/P:1234", kPreview, L"| "},
+      {L"/a", kEnd, L"| "},
+      {L"s", kEnd, L"| "},
+      {L"  ", kEnd, L"| "},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StartupModeFor(c.arguments), c.mode) << c.arguments;
-    EXPECT_EQ(NeedsSettingsAndRenderer(c.mode), c.mode != kPreview);
+    const StartupMode mode = StartupModeFor(c.arguments);
+    EXPECT_EQ(mode, c.mode) << c.arguments;
+    EXPECT_EQ(NeedsSettingsAndRenderer(mode), c.mode != kPreview);
+    RecordedCursor cursor;
+    CursorAtRunStart(mode, cursor);
+    cursor.calls += L"| ";
+    CursorAtRunEnd(mode, cursor);
+    EXPECT_EQ(cursor.calls, c.cursor) << c.arguments;
   }
 }
 
