@@ -9,9 +9,8 @@
 #include "runtime/win32_graphics.h"
 #include "runtime/win32_program.h"
 
+namespace zelvane::host {
 namespace {
-
-namespace rt = zelvane::rt;
 
 // How often the preview checks that its parent window still exists. The
 // platform destroys that window without telling the shell.
@@ -23,8 +22,8 @@ rt::FormLayout PreviewLayout() {
   rt::FormLayout layout;
   layout.caption = L"Preview Window";
   layout.border = rt::BorderStyle::kNone;
-  layout.clientWidth = rt::PixelsToTwips(zelvane::host::kPreviewPictureWidth);
-  layout.clientHeight = rt::PixelsToTwips(zelvane::host::kPreviewPictureHeight);
+  layout.clientWidth = rt::PixelsToTwips(kPreviewPictureWidth);
+  layout.clientHeight = rt::PixelsToTwips(kPreviewPictureHeight);
   layout.appearance.backColour = rt::kBlack;
   return layout;
 }
@@ -33,10 +32,8 @@ class Zelvane_R final : public rt::Form {
  public:
   Zelvane_R() : Form(PreviewLayout()) {}
 
-  rt::Image Img_Prev{*this,
-                     rt::PixelBounds(0, 0, zelvane::host::kPreviewPictureWidth,
-                                     zelvane::host::kPreviewPictureHeight),
-                     zelvane::host::LoadPreviewPicture()};
+  rt::Image Img_Prev{*this, rt::PixelBounds(0, 0, kPreviewPictureWidth, kPreviewPictureHeight),
+                     LoadPreviewPicture()};
 
  private:
   void Form_Unload(rt::Flag& cancel) override {
@@ -58,8 +55,6 @@ void CALLBACK CheckParent(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 }  // namespace
-
-namespace zelvane::host {
 
 void AttachPreviewWindow(HWND parent) {
   RECT rect{};

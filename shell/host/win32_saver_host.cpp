@@ -21,13 +21,11 @@
 #include "startup_state.h"
 #include "win32_winmm_devices.h"
 
+namespace zelvane::host {
 namespace {
 
-namespace rt = zelvane::rt;
-using zelvane::host::RendererWatch;
-
 // A form timer as the music sequences see it.
-class TimerSwitch final : public zelvane::music::PollingTimer {
+class TimerSwitch final : public music::PollingTimer {
  public:
   explicit TimerSwitch(rt::Timer& timer) : timer_(timer) {}
   bool IsEnabled() const override { return timer_.Enabled(); }
@@ -39,7 +37,7 @@ class TimerSwitch final : public zelvane::music::PollingTimer {
 
 rt::FormLayout HostLayout() {
   rt::FormLayout layout;
-  layout.caption = zelvane::startup::kSaverHostTitle;
+  layout.caption = startup::kSaverHostTitle;
   return layout;
 }
 
@@ -54,25 +52,25 @@ class Zelvane_S final : public rt::Form {
  private:
   void Form_Load() override {
     rt::Attempt([this] {
-      music_.kind = zelvane::settings::BgmKind;
-      music_.repeat = zelvane::settings::BgmRepeat;
-      music_.file = zelvane::settings::BgmFile;
+      music_.kind = settings::BgmKind;
+      music_.repeat = settings::BgmRepeat;
+      music_.file = settings::BgmFile;
     });
-    rt::Attempt([this] { zelvane::music::BindMusicDevices(mediaCommands_, sound_); });
-    zelvane::music::StartMusic(music_, musicTimers_);
+    rt::Attempt([this] { music::BindMusicDevices(mediaCommands_, sound_); });
+    music::StartMusic(music_, musicTimers_);
     watch_ = RendererWatch(GetTickCount64());
-    rt::Attempt([this] { RendererPath = zelvane::host::RendererPathIn(rt::ProgramFolder()); });
+    rt::Attempt([this] { RendererPath = RendererPathIn(rt::ProgramFolder()); });
     // A renderer that fails to start never shows its window; the bounded wait
     // for that window ends the run.
     rt::Attempt([this] { renderer_.Start(RendererPath); });
   }
 
-  void Timer1_Timer() { zelvane::music::OnMp3Timer(); }
+  void Timer1_Timer() { music::OnMp3Timer(); }
 
-  void Timer2_Timer() { zelvane::music::OnCdTimer(music_, cdSwitch_); }
+  void Timer2_Timer() { music::OnCdTimer(music_, cdSwitch_); }
 
   void Timer3_Timer() {
-    const bool found = FindWindowW(nullptr, zelvane::host::kRendererWindowTitle) != nullptr;
+    const bool found = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
     const bool ended = renderer_.HasEnded();
     if (watch_.Look(found, ended, GetTickCount64()) == RendererWatch::Verdict::kWatching) return;
     rt::Attempt([this] { Timer3.SetEnabled(false); });
@@ -83,32 +81,30 @@ class Zelvane_S final : public rt::Form {
   void Form_QueryUnload(rt::Flag& cancel, rt::UnloadMode mode) override {
     (void)cancel;
     (void)mode;
-    zelvane::music::StopMusic(music_, musicTimers_);
+    music::StopMusic(music_, musicTimers_);
     rt::Attempt([] {
-      zelvane::startup::CursorAtRunEnd(zelvane::startup::StartupModeFor(rt::CommandArguments()),
-                                       zelvane::startup::SystemCursor());
+      startup::CursorAtRunEnd(startup::StartupModeFor(rt::CommandArguments()),
+                              startup::SystemCursor());
     });
     rt::EndProgram();
   }
 
-  rt::Timer Timer1{*this, zelvane::music::kMp3CheckIntervalMs, false};
-  rt::Timer Timer2{*this, zelvane::music::kCdCheckIntervalMs, false};
-  rt::Timer Timer3{*this, zelvane::host::kRendererWatchIntervalMs, true};
+  rt::Timer Timer1{*this, music::kMp3CheckIntervalMs, false};
+  rt::Timer Timer2{*this, music::kCdCheckIntervalMs, false};
+  rt::Timer Timer3{*this, kRendererWatchIntervalMs, true};
 
   TimerSwitch mp3Switch_{Timer1};
   TimerSwitch cdSwitch_{Timer2};
-  zelvane::music::MusicTimers musicTimers_{mp3Switch_, cdSwitch_};
-  zelvane::music::WinmmMediaCommands mediaCommands_;
-  zelvane::music::WinmmSound sound_;
-  zelvane::settings::MusicSettings music_;
-  zelvane::host::RendererProcess renderer_;
+  music::MusicTimers musicTimers_{mp3Switch_, cdSwitch_};
+  music::WinmmMediaCommands mediaCommands_;
+  music::WinmmSound sound_;
+  settings::MusicSettings music_;
+  RendererProcess renderer_;
   RendererWatch watch_{0};
   std::wstring RendererPath;
 };
 
 }  // namespace
-
-namespace zelvane::host {
 
 void LoadSaverHost() {
   // The host lives until the program ends; the program's end does not unload it.
