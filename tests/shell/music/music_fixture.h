@@ -1,21 +1,94 @@
-// The music module bound to a scripted device for each test, and the host's
-// whole run of the music against it.
+// The music module bound, for each test, to media and sound services that
+// answer like a PC with a CD drive, the MPEG player and a wave output device,
+// and record every call in order.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "media_devices.h"
 #include "music_player.h"
 #include "music_session.h"
-#include "scripted_device.h"
 
 namespace zelvane::music {
 
+class ScriptedDevice final : public MediaCommandService, public SoundService {
+ public:
+  static constexpr int32_t kNotOpen = 263;
+  static constexpr int32_t kFileNotFound = 275;
+  static constexpr int32_t kNotReady = 276;
+  static constexpr int32_t kUnrecognized = 261;  // has no error text
+
+  // Commands as sent; sound calls as "PlaySound <name>" and "PlaySound stop";
+  // timer switches as "<name> timer on|off".
+  std::vector<std::wstring> calls;
+  // Each command with the size of the reply buffer it was sent with.
+  std::vector<std::pair<std::wstring, std::size_t>> replySizes;
+  // Commands answered with these replies instead, as a failing drive would.
+  std::map<std::wstring, MediaReply> answers;
+
+  bool disc = true;
+  std::wstring cdMode = L"playing";
+  int track = 1;
+  bool mp3Opens = true;
+  std::wstring mp3Mode = L"playing";
+  int waveDevices = 1;
+
+  MediaReply Send(const std::wstring& command, std::size_t replySize) override {
+    calls.push_back(command);
+    replySizes.emplace_back(command, replySize);
+    const auto scripted = answers.find(command);
+    MediaReply reply = scripted != answers.end() ? scripted->second : Answer(command);
+    // The reply buffer holds replySize characters including the closing NUL.
+    reply.text = replySize == 0 ? L"" : reply.text.substr(0, replySize - 1);
+    return reply;
+  }
+  std::optional<std::wstring> ErrorText(int32_t code) override {
+    if (code == kUnrecognized) return std::nullopt;
+    return L"error text " + std::to_wstring(code);
+  }
+  int WaveOutputDevices() override { return waveDevices; }
+  void PlayLooping(const std::wstring& sound) override { calls.push_back(L"PlaySound " + sound); }
+  void Stop() override { calls.push_back(L"PlaySound stop"); }
+
+ private:
+  MediaReply Answer(const std::wstring& command) {
+    const std::wstring cdPosition = L"status cdaudio position track ";
+    if (command == L"open cdaudio") {
+      cdOpen_ = true;
+      return {};
+    }
+    if (command.starts_with(L"open \"")) {
+      mp3Open_ = mp3Opens;
+      return {mp3Opens ? 0 : kFileNotFound, L""};
+    }
+    if (command.find(L" cdaudio") != std::wstring::npos) {
+      if (!cdOpen_) return {kNotOpen, L""};
+      if (!disc) return {kNotReady, L""};
+      if (command == L"status cdaudio current track") return {0, std::to_wstring(track)};
+      if (command == L"status cdaudio number of tracks") return {0, L"12"};
+      if (command == L"status cdaudio mode") return {0, cdMode};
+      if (command.starts_with(cdPosition)) {
+        return {0, L"0" + command.substr(cdPosition.size()) + L":00:00:00"};
+      }
+      return {};
+    }
+    if (command.find(L" MP3Play") != std::wstring::npos) {
+      if (!mp3Open_) return {kNotOpen, L""};
+      return {0, command == L"status MP3Play mode" ? mp3Mode : L""};
+    }
+    return {kUnrecognized, L""};
+  }
+  bool cdOpen_ = false;
+  bool mp3Open_ = false;
+};
+
 // A timer that writes its switching into the device's call record.
-class RecordedTimer : public PollingTimer {
+class RecordedTimer final : public PollingTimer {
  public:
   RecordedTimer(std::vector<std::wstring>& calls, std::wstring name)
       : calls_(calls), name_(std::move(name)) {}
@@ -31,7 +104,7 @@ class RecordedTimer : public PollingTimer {
   bool enabled_ = false;
 };
 
-class MusicTest : public ::testing::Test {
+class MusicTest : public testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(device, device); }
   // The module outlives the fixture: it must not keep the fixture's device,
@@ -39,7 +112,7 @@ class MusicTest : public ::testing::Test {
   void TearDown() override {
     static ScriptedDevice unused;
     BindMusicDevices(unused, unused);
-    CdAlive = zelvane::rt::kFalse;
+    CdAlive = rt::kFalse;
     McText.clear();
   }
   // The host's whole run: start, one tick of each running timer, end.

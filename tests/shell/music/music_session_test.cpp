@@ -10,7 +10,6 @@ namespace zelvane::music {
 namespace {
 
 using ::testing::ElementsAre;
-using zelvane::rt::kTrue;
 
 TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
   EXPECT_EQ(kMp3CheckIntervalMs, 1000);
@@ -19,7 +18,7 @@ TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
 
 TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
   device.cdMode = L"stopped";
-  Run(zelvane::settings::kBgmAudioCd, L"");
+  Run(settings::kBgmAudioCd, L"");
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"status cdaudio number of tracks",
@@ -29,7 +28,7 @@ TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
 
 TEST_F(MusicTest, CdRunWithoutDiscStopsPollingAndIsNotClosed) {
   device.disc = false;
-  Run(zelvane::settings::kBgmAudioCd, L"");
+  Run(settings::kBgmAudioCd, L"");
   EXPECT_THAT(device.calls,
               ElementsAre(L"open cdaudio", L"set cdaudio time format tmsf", L"cd timer on",
                           L"status cdaudio current track", L"cd timer off"));
@@ -38,7 +37,7 @@ TEST_F(MusicTest, CdRunWithoutDiscStopsPollingAndIsNotClosed) {
 TEST_F(MusicTest, Mp3RunIsOpenedCheckedAndClosedWhateverTheNameCase) {
   for (const wchar_t* file : {L"C:\\a.Mp3", L"C:\\amp3"}) {
     device.calls = {};
-    Run(zelvane::settings::kBgmMusicFile, file);
+    Run(settings::kBgmMusicFile, file);
     EXPECT_THAT(device.calls,
                 ElementsAre(L"open \"" + std::wstring(file) + L"\" type MPEGVideo Alias MP3Play",
                             L"play MP3Play", L"mp3 timer on", L"status MP3Play mode",
@@ -47,12 +46,12 @@ TEST_F(MusicTest, Mp3RunIsOpenedCheckedAndClosedWhateverTheNameCase) {
 }
 
 TEST_F(MusicTest, WavRunLoopsWithoutATimerAndOtherFilesOrKindsPlayNothing) {
-  Run(zelvane::settings::kBgmMusicFile, L"C:\\a.wav");
-  Run(zelvane::settings::kBgmMusicFile, L"C:\\a.mid");
-  Run(zelvane::settings::kBgmNone, L"C:\\a.mp3");
+  Run(settings::kBgmMusicFile, L"C:\\a.wav");
+  Run(settings::kBgmMusicFile, L"C:\\a.mid");
+  Run(settings::kBgmNone, L"C:\\a.mp3");
   Run(3, L"C:\\a.wav");
   device.waveDevices = 0;
-  Run(zelvane::settings::kBgmMusicFile, L"C:\\b.wav");
+  Run(settings::kBgmMusicFile, L"C:\\b.wav");
   EXPECT_THAT(device.calls,
               ElementsAre(L"PlaySound C:\\a.wav", L"PlaySound stop", L"PlaySound stop"));
 }
