@@ -13,9 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace zelvane::settings;
-using zelvane::settings::kBgmFileKey;
-using zelvane::settings::kBgmKindKey;
-using zelvane::settings::kBgmRepeatKey;
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -33,7 +30,7 @@ class SettingsFileTest : public testing::Test {
     folder_ = fs::temp_directory_path() / (L"ゼルヴェイン設定 " + std::to_wstring(counter_++));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    ini_ = zelvane::settings::SettingsFilePath(folder_.wstring());
+    ini_ = SettingsFilePath(folder_.wstring());
   }
   void TearDown() override {
     SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -42,10 +39,10 @@ class SettingsFileTest : public testing::Test {
   }
 
   void Write(const std::wstring& key, const std::wstring& value) {
-    WriteIni(zelvane::settings::kSettingsSection, key, value, ini_);
+    WriteIni(kSettingsSection, key, value, ini_);
   }
   std::wstring Read(const std::wstring& key) {
-    return ReadIni(zelvane::settings::kSettingsSection, key, ini_);
+    return ReadIni(kSettingsSection, key, ini_);
   }
   // Whether the folder holds the settings file and nothing else.
   bool OnlyTheSettingsFileIsThere() const {
@@ -90,21 +87,18 @@ TEST_F(SettingsFileTest, LongValuesReadBackCutAt255BytesBetweenCharactersAndLong
 TEST_F(SettingsFileTest, LoadSettingsKeepsOnlyAMusicFileThatOpens) {
   const std::wstring music = (folder_ / L"曲.mp3").wstring();
   WriteBytes(music, "ID3");
-  EXPECT_TRUE(FileExists(music));
   EXPECT_FALSE(FileExists(folder_.wstring()));
   Write(kBgmKindKey, L"2");
   Write(kBgmRepeatKey, L"-0.5");
   Write(kBgmFileKey, music);
-  LoadSettings(folder_.wstring());
-  EXPECT_EQ(BgmKind, zelvane::settings::kBgmMusicFile);
-  EXPECT_EQ(BgmRepeat, -1);
-  EXPECT_EQ(BgmFile, music);
-  EXPECT_EQ(BgmFolder, folder_.wstring());
-
-  fs::remove(music);
-  LoadSettings(folder_.wstring());
-  EXPECT_EQ(BgmKind, zelvane::settings::kBgmNone);
-  EXPECT_EQ(BgmFile, L"");
+  for (const bool present : {true, false}) {
+    if (!present) fs::remove(music);
+    LoadSettings(folder_.wstring());
+    EXPECT_EQ(BgmKind, present ? kBgmMusicFile : kBgmNone);
+    EXPECT_EQ(BgmRepeat, -1);
+    EXPECT_EQ(BgmFile, present ? music : L"");
+    EXPECT_EQ(BgmFolder, folder_.wstring());
+  }
 }
 
 // Every way a settings file can refuse a write leaves its old content and no
@@ -126,7 +120,7 @@ TEST_F(SettingsFileTest, AFileThatRefusesTheWriteKeepsItsContent) {
   EXPECT_EQ(ReadBytes(ini_), before);
   EXPECT_TRUE(OnlyTheSettingsFileIsThere());
 
-  WriteIni(zelvane::settings::kSettingsSection, kBgmKindKey, L"1",
+  WriteIni(kSettingsSection, kBgmKindKey, L"1",
            (folder_ / L"missing\\x.ini").wstring());
   EXPECT_FALSE(fs::exists(folder_ / L"missing"));
 }
