@@ -1,3 +1,5 @@
+// The rules that end the saver on user input: arming, the mouse threshold and
+// the close request. Platform-neutral; done on Win32 windows by win32_dismissal.h.
 #pragma once
 
 #include <cstdint>

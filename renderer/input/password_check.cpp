@@ -1,3 +1,5 @@
+// The password check's sequence (password_check.h); the Win32 system it runs
+// on is win32_password_system.cpp.
 #include "input/password_check.h"
 
 #include "input/dismissal.h"

@@ -1,3 +1,5 @@
+// The dismissal rules' Win32 actions and input stage (win32_dismissal.h); the
+// rules are in dismissal.cpp.
 #include "input/win32_dismissal.h"
 
 #include "input/win32_password_system.h"

@@ -1,3 +1,5 @@
+// The dismissal rules on Win32 windows: the cursor, the close request and the
+// input stage of the saver's windows. The rules themselves are in dismissal.h.
 #pragma once
 
 #include <windows.h>

@@ -1,3 +1,5 @@
+// The cover windows and their window procedure (win32_cover_windows.h); their
+// areas come from monitor_layout.cpp.
 #include "main/win32_cover_windows.h"
 
 #include "input/win32_dismissal.h"

@@ -1,3 +1,4 @@
+// The renderer program's entry: runs the saver window (win32_saver_window.h).
 #include <windows.h>
 
 #include "main/win32_renderer_state.h"

@@ -1,3 +1,4 @@
+// The saver window and its one window procedure (win32_saver_window.h).
 #include "main/win32_saver_window.h"
 
 #include "input/win32_dismissal.h"

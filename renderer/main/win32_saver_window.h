@@ -1,3 +1,5 @@
+// The saver's full-screen window: its class, its one window procedure and its
+// run. Input rules are in input/, the drawing in scene/.
 #pragma once
 
 #include <windows.h>

@@ -1,3 +1,5 @@
+// The OpenGL scene (win32_scene.h); neutral choices come from
+// pixel_format_choice, glow_texture, glow_billboard, glow_batch and view_angle.
 #include "scene/win32_scene.h"
 
 #include <GL/gl.h>
