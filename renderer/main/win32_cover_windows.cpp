@@ -2,6 +2,7 @@
 // areas come from monitor_layout.cpp.
 #include "main/win32_cover_windows.h"
 
+#include "common/failure_trace.h"
 #include "input/win32_dismissal.h"
 #include "main/win32_renderer_state.h"
 
@@ -43,6 +44,7 @@ LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     return DefWindowProcW(window, message, wParam, lParam);
   } catch (...) {
+    zelvane::ReportCurrentException("cover window procedure");
     return 0;
   }
 }

@@ -1,6 +1,7 @@
 // The saver window and its one window procedure (win32_saver_window.h).
 #include "main/win32_saver_window.h"
 
+#include "common/failure_trace.h"
 #include "input/win32_dismissal.h"
 #include "main/saver_identity.h"
 #include "main/win32_cover_windows.h"
@@ -44,6 +45,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     return DefWindowProcW(window, message, wParam, lParam);
   } catch (...) {
+    zelvane::ReportCurrentException("saver window procedure");
     return message == WM_CREATE ? -1 : 0;
   }
 }
