@@ -1,3 +1,4 @@
+// Puts a trail point that has run off the field back in it (escape_guard.h).
 #include "field/escape_guard.h"
 
 #include <cmath>

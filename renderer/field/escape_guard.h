@@ -1,3 +1,4 @@
+// Puts a trail point that has run off the field back in it. Platform-neutral.
 #pragma once
 
 #include <cstdint>

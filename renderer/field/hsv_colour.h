@@ -1,3 +1,4 @@
+// The trail colours' hue/saturation/value conversion. Platform-neutral.
 #pragma once
 
 // Hue/saturation/value to red/green/blue. The sextant bounds are the six-digit

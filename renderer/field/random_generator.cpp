@@ -1,3 +1,4 @@
+// The animation's random numbers (random_generator.h).
 #include "field/random_generator.h"
 
 void SeedRandom(uint32_t& randomState, uint32_t seed) {

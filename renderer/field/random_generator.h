@@ -1,3 +1,4 @@
+// The animation's random numbers. Platform-neutral.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Creating and freeing the swarms of the particle field (swarm.h).
 #include "field/swarm.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The particle field: swarms of particles with their trails and wandering
+// coefficients. Platform-neutral; stepped by swarm_step.h, drawn by scene/.
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// One frame's step of a swarm: moves every particle through the map and draws
+// its trail through a point drawer. Platform-neutral.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// The dismissal rules (dismissal.h); their Win32 side is win32_dismissal.cpp.
 #include "input/dismissal.h"
 
 #include <cstdlib>

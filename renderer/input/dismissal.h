@@ -1,24 +1,16 @@
+// The rules that end the saver on user input: arming, the mouse threshold and
+// the close request. Platform-neutral; done on Win32 windows by win32_dismissal.h.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
-class ScreenSaverPasswordSystem;
+#include "input/dismissal_state.h"
 
-struct ScreenPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-};
+class ScreenSaverPasswordSystem;
 
 // A mouse movement larger than this (|dx| + |dy|, screen pixels) dismisses.
 inline constexpr int kMouseMoveThreshold = 4;
-
-struct DismissalState {
-  bool closeArmed = false;     // set by user input; a close request is ignored until then
-  bool firstMoveSeen = false;  // the first mouse move comes from showing the window
-  bool passwordDialogActive = false;
-  ScreenPoint savedCursor;  // where the mouse distance is measured from
-};
 
 // The window messages the saver window acts on. The numbers are the system's.
 namespace saver_message {

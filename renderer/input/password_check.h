@@ -1,3 +1,5 @@
+// The password check's sequence, on any system. Platform-neutral; the real
+// system is in win32_password_system.h.
 #pragma once
 
 // The Windows 9x screen-saver password check, as the dismissal logic needs it.

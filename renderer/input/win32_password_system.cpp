@@ -1,3 +1,4 @@
+// Loads and runs the Windows 9x password verifier (win32_password_system.h).
 #include "input/win32_password_system.h"
 
 Win32PasswordSystem::~Win32PasswordSystem() {

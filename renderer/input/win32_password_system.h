@@ -1,3 +1,4 @@
+// The password check on Windows; its neutral sequence is in password_check.h.
 #pragma once
 
 #include <windows.h>

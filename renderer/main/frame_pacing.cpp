@@ -1,3 +1,5 @@
+// Frame pacing decisions (frame_pacing.h); the waiting is in
+// win32_frame_loop.cpp.
 #include "main/frame_pacing.h"
 
 int SwapIntervalForRefresh(int refreshRate) {

@@ -1,3 +1,5 @@
+// Frame pacing decisions: swap interval and frame ticks. Platform-neutral; the
+// Win32 clock and waits are in win32_frame_loop.h.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The areas the covers must hide (monitor_layout.h); the cover windows are in
+// win32_cover_windows.cpp.
 #include "main/monitor_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Which parts of the monitors the covers must hide. Platform-neutral; the
+// cover windows are in win32_cover_windows.h.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The renderer's fixed animation settings. Platform-neutral.
 #pragma once
 
 #include <cstdint>

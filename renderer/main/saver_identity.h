@@ -1,3 +1,5 @@
+// The renderer window's class and titles. Platform-neutral; the window is made
+// in win32_saver_window.cpp.
 #pragma once
 
 // How other programs see the renderer's window. The saver shell finds the

@@ -1,7 +1,10 @@
+// The cover windows and their window procedure (win32_cover_windows.h); their
+// areas come from monitor_layout.cpp.
 #include "main/win32_cover_windows.h"
 
-#include "input/dismissal.h"
-#include "input/win32_window_procs.h"
+#include "common/failure_trace.h"
+#include "input/win32_dismissal.h"
+#include "main/win32_renderer_state.h"
 
 namespace {
 constexpr wchar_t kCoverClassName[] = L"ZelvaneCover";
@@ -36,8 +39,12 @@ LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     if (const StageAnswer answer = ClassStageAnswer(message, wParam)) return *answer;
     const HWND owner = GetWindow(window, GW_OWNER);
     if (owner == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return SaverInputProc(owner, window, message, wParam, lParam);
+    if (const StageAnswer answer = InputStageAnswer(Renderer().dismissal, owner, message, wParam)) {
+      return *answer;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
   } catch (...) {
+    zelvane::ReportCurrentException("cover window procedure");
     return 0;
   }
 }

@@ -1,3 +1,5 @@
+// Black windows over the monitors the saver's window does not cover; where
+// they go is decided in monitor_layout.h.
 #pragma once
 
 #include <windows.h>

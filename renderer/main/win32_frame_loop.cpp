@@ -1,3 +1,5 @@
+// The message loop and frame waits (win32_frame_loop.h); the pacing decisions
+// are in frame_pacing.cpp.
 #include "main/win32_frame_loop.h"
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The message loop that draws frames between messages, with the Win32 clock
+// and waits; the pacing decisions are in frame_pacing.h.
 #pragma once
 
 #include <windows.h>

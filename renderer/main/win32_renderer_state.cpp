@@ -1,3 +1,4 @@
+// The renderer's one state record (win32_renderer_state.h).
 #include "main/win32_renderer_state.h"
 
 RendererState& Renderer() {

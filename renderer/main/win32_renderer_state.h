@@ -1,3 +1,4 @@
+// The renderer's one process-wide state record, Win32 handles included.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,8 @@
+// The saver window and its one window procedure (win32_saver_window.h).
 #include "main/win32_saver_window.h"
 
-#include "input/win32_window_procs.h"
+#include "common/failure_trace.h"
+#include "input/win32_dismissal.h"
 #include "main/saver_identity.h"
 #include "main/win32_cover_windows.h"
 #include "main/win32_frame_loop.h"
@@ -18,19 +20,34 @@ void ApplySettings(HWND window) {
   SetWindowTextW(window, kRunningTitle);
 }
 
-LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  RendererState& state = Renderer();
-  if (message == WM_CREATE) {
-    ApplySettings(window);
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-    InitScene(window);
-    state.running = true;
-  } else if (message == WM_DESTROY) {
-    // No frame may be drawn once the scene starts to go.
-    state.running = false;
-    ReleaseScene(window);
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Nothing may propagate out of a window procedure; the only thing that can
+  // throw is running out of memory while the scene is built, and then the
+  // window is not created.
+  try {
+    RendererState& state = Renderer();
+    if (const StageAnswer answer = ClassStageAnswer(message, wParam)) return *answer;
+    if (message == WM_CREATE) {
+      Win32SaverWindowActions actions(window);
+      OnSaverWindowCreated(state.dismissal, actions);
+      ApplySettings(window);
+      SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+      InitScene(window);
+      state.running = true;
+    } else if (message == WM_DESTROY) {
+      PostQuitMessage(0);
+      // No frame may be drawn once the scene starts to go.
+      state.running = false;
+      ReleaseScene(window);
+    }
+    if (const StageAnswer answer = InputStageAnswer(state.dismissal, window, message, wParam)) {
+      return *answer;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  } catch (...) {
+    zelvane::ReportCurrentException("saver window procedure");
+    return message == WM_CREATE ? -1 : 0;
   }
-  return SaverInputProc(window, message, wParam, lParam);
 }
 
 bool IdleFrame() {
@@ -45,7 +62,7 @@ int RunSaverWindow() {
 
   WNDCLASSW windowClass{};
   windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
-  windowClass.lpfnWndProc = SaverClassProc;
+  windowClass.lpfnWndProc = SaverWindowProc;
   windowClass.hInstance = state.instance;
   windowClass.hIcon = LoadIconW(state.instance, MAKEINTRESOURCEW(ZELVANE_RENDERER_ICON));
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));

@@ -1,3 +1,5 @@
+// The saver's full-screen window: its class, its one window procedure and its
+// run. Input rules are in input/, the drawing in scene/.
 #pragma once
 
 #include <windows.h>
@@ -11,9 +13,12 @@ int RunSaverWindow();
 // shell looks for.
 void ApplySettings(HWND window);
 
-// Creation and destruction stage of the window procedure chain: builds the
-// scene on creation and releases it on destruction; then the input stage.
-LRESULT SaverLifecycleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The window procedure of the saver class, in stages: the class stage swallows
+// task switching; creation takes the cursor reference and builds the scene,
+// destruction releases it and ends the message loop; the input stage
+// interprets user input and accepts an armed close; the rest goes to the
+// default procedure.
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws one frame when the scene runs and no password dialog is up; true when
 // it did.

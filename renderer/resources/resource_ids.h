@@ -1,4 +1,4 @@
+// Resource numbers of the renderer program, shared by renderer.rc and the code.
 #pragma once
 
-// Shared by the resource script and the code.
 #define ZELVANE_RENDERER_ICON 7002

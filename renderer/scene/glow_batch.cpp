@@ -1,3 +1,4 @@
+// Collecting a frame's glows (glow_batch.h); drawn in win32_scene.cpp.
 #include "scene/glow_batch.h"
 
 #include "scene/glow_billboard.h"

@@ -1,3 +1,5 @@
+// A frame's glows collected into one vertex array. Platform-neutral; drawn with
+// OpenGL by win32_scene.cpp.
 #pragma once
 
 #include <array>

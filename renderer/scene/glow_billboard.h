@@ -1,3 +1,5 @@
+// The glow billboard's corners and triangles. Platform-neutral; compiled into
+// a display list by win32_scene.cpp.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Building the glow texture (glow_texture.h); uploaded in win32_scene.cpp.
 #include "scene/glow_texture.h"
 
 #include <algorithm>

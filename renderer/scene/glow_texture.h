@@ -1,3 +1,4 @@
+// The glow texture's texels. Platform-neutral; uploaded by win32_scene.cpp.
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// Scoring and choosing pixel formats (pixel_format_choice.h); used by
+// win32_scene.cpp.
 #include "scene/pixel_format_choice.h"
 
 namespace {

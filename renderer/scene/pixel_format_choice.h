@@ -1,3 +1,5 @@
+// The choice of an OpenGL pixel format from the device's formats.
+// Platform-neutral; the formats are read and set in win32_scene.cpp.
 #pragma once
 
 #include <cstdint>

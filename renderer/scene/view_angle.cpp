@@ -1,3 +1,4 @@
+// The view's slow turn (view_angle.h).
 #include "scene/view_angle.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The view's slow turn. Platform-neutral; applied to OpenGL by win32_scene.cpp.
 #pragma once
 
 #include "field/swarm.h"

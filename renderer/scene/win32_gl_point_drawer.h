@@ -1,3 +1,5 @@
+// The OpenGL point drawers the particle step draws through; what they must do
+// is in field/point_drawer.h.
 #pragma once
 
 #include <windows.h>

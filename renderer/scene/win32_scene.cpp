@@ -1,3 +1,5 @@
+// The OpenGL scene (win32_scene.h); neutral choices come from
+// pixel_format_choice, glow_texture, glow_billboard, glow_batch and view_angle.
 #include "scene/win32_scene.h"
 
 #include <GL/gl.h>
@@ -6,6 +8,7 @@
 #include <ctime>
 #include <vector>
 
+#include "common/failure_trace.h"
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
 #include "main/frame_pacing.h"
@@ -106,11 +109,14 @@ void SelectPixelFormat(HDC deviceContext) {
   const std::optional<int> best = ChooseBestPixelFormat(formats);
   if (best) {
     DescribePixelFormat(deviceContext, *best, sizeof(descriptor), &descriptor);
-    SetPixelFormat(deviceContext, *best, &descriptor);
+    if (!SetPixelFormat(deviceContext, *best, &descriptor))
+      zelvane::ReportFailure("SetPixelFormat");
     return;
   }
   descriptor = DescriptorOf(kFallbackPixelFormat);
-  SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &descriptor), &descriptor);
+  if (!SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &descriptor), &descriptor)) {
+    zelvane::ReportFailure("SetPixelFormat (fallback format)");
+  }
 }
 
 void InitScene(HWND window) {
@@ -121,9 +127,12 @@ void InitScene(HWND window) {
   state.deviceContext = GetDC(window);
   SelectPixelFormat(state.deviceContext);
   state.renderContext = wglCreateContext(state.deviceContext);
+  if (state.renderContext == nullptr) zelvane::ReportFailure("wglCreateContext");
   RECT client{};
   GetClientRect(window, &client);
-  wglMakeCurrent(state.deviceContext, state.renderContext);
+  if (!wglMakeCurrent(state.deviceContext, state.renderContext)) {
+    zelvane::ReportFailure("wglMakeCurrent");
+  }
   state.swapIntervalSet = SetSwapIntervalForDisplay(state.deviceContext);
 
   SetProjection(client);

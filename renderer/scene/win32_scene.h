@@ -1,3 +1,5 @@
+// The OpenGL scene: context, glow texture, projection and frame drawing. Its
+// platform-neutral parts are in this folder and in field/.
 #pragma once
 
 #include <windows.h>

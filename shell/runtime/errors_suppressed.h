@@ -1,12 +1,14 @@
 // Errors-suppressed execution. A routine so marked runs its steps one by one; a
 // step that raises an error (throws) is abandoned and the next step runs.
-// Nothing is reported.
+// Nothing is shown to the user; the failure trace hears what was raised.
 #pragma once
 
 #include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+
+#include "common/failure_trace.h"
 
 namespace zelvane::rt {
 
@@ -27,6 +29,7 @@ bool Attempt(F&& step) noexcept {
     step();
     return true;
   } catch (...) {
+    ReportCurrentException("errors-suppressed step");
     return false;
   }
 }

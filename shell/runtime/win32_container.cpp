@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/failure_trace.h"
 #include "program_facts.h"
 #include "win32_combo_box.h"
 #include "win32_loaded_forms.h"
@@ -64,7 +65,7 @@ const wchar_t* Container::WindowClass() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"Zelvane.Container";
-    RegisterClassExW(&wc);
+    if (RegisterClassExW(&wc) == 0) ReportFailure("RegisterClassExW Zelvane.Container");
     return L"Zelvane.Container";
   }();
   return name;
@@ -303,6 +304,7 @@ LRESULT CALLBACK Container::WindowProc(HWND window, UINT message, WPARAM wParam,
     try {
       self->OnWindowGone();
     } catch (...) {
+      ReportCurrentException("window gone handler");
     }
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -310,6 +312,7 @@ LRESULT CALLBACK Container::WindowProc(HWND window, UINT message, WPARAM wParam,
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
     // Nothing raised by the program's code goes back into the platform.
+    ReportCurrentException("window procedure");
     return 0;
   }
 }

@@ -57,6 +57,7 @@ int RunProgram(MainProcedure main) noexcept {
   try {
     main();
   } catch (...) {
+    ReportCurrentException("main procedure");
   }
   g_mainReturned = true;
   if (g_loaded.empty()) return 0;

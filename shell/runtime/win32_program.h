@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include "common/failure_trace.h"
 #include "handler_gate.h"
 
 namespace zelvane::rt {
@@ -40,6 +41,7 @@ void RunHandler(F&& handler) noexcept {
   try {
     Handlers().RunHandler(handler);
   } catch (...) {
+    ReportCurrentException("event handler");
   }
 }
 

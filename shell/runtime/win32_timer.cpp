@@ -1,5 +1,6 @@
 #include "win32_timer.h"
 
+#include "common/failure_trace.h"
 #include "win32_container.h"
 #include "win32_program.h"
 
@@ -53,6 +54,7 @@ void Timer::Fire() {
   try {
     Handlers().RunTick(Tick);
   } catch (...) {
+    ReportCurrentException("timer tick");
   }
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "input/win32_window_procs.h"
+#include "input/win32_dismissal.h"
 #include "main/win32_cover_windows.h"
 #include "main/win32_renderer_state.h"
 
@@ -23,7 +23,8 @@ class CoverWindows : public testing::Test {
   void SetUp() override {
     WNDCLASSW windowClass{};  // the field's window with the saver's input stage, no scene
     windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-      return SaverInputProc(window, message, wParam, lParam);
+      const StageAnswer answer = InputStageAnswer(Renderer().dismissal, window, message, wParam);
+      return answer ? *answer : DefWindowProcW(window, message, wParam, lParam);
     };
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"CoverTestField";

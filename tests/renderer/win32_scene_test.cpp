@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "input/win32_password_system.h"
-#include "input/win32_window_procs.h"
+#include "input/password_check.h"
 #include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
 #include "win32_test_window.h"
@@ -78,8 +78,9 @@ TEST(RendererScene, ProjectionCoversTheWholeScreenAtItsAspectRatio) {
 
 TEST(RendererPassword, NtFamilyClosesWithoutAsking) {
   const HWND window = CreateTestWindow();
-  EXPECT_FALSE(Win32PasswordSystem(window).IsWindows9xFamily());
-  EXPECT_TRUE(VerifyPassword(window));
+  Win32PasswordSystem password(window);
+  EXPECT_FALSE(password.IsWindows9xFamily());
+  EXPECT_TRUE(VerifyPassword(Renderer().dismissal, password));
   EXPECT_FALSE(Renderer().dismissal.passwordDialogActive);
   DestroyWindow(window);
 }

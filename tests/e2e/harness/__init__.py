@@ -25,14 +25,19 @@ WineTestCase gives, per test:
   self.wait_until(condition, timeout, interval, message)
   self.probe                      Probe (below)      self.x   XInput (below)
   self.session                    WineSession: locale, display, prefix, env
+  self.expect_failures(*patterns)  failure reports the test allows (regular
+                                  expressions, searched in "<program>: <what>")
 After each test: any started program still running, any process of the product
 ("ゼルヴェイン.scr"/".dll" in this Wine prefix) and any product window left
 ("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window") is ended and
-fails the test. Helpers (test windows, message boxes) are simply ended.
+fails the test. Helpers (test windows, message boxes) are simply ended. A
+failure report of the programs' failure trace (their debugger output, in Wine's
+log in the program's error file) that the test did not expect fails it too.
 
 ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
 (raises subprocess.TimeoutExpired), kill() (its whole process group),
-stdout_text(), stderr_text().
+stdout_text(), stderr_text(), failure_reports() -> ["<program>: <what>"] (its
+own and those of the programs it started).
 
 Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd;
 visible=True leaves hidden windows out):
@@ -70,11 +75,11 @@ from .case import PRODUCT_WINDOW_TITLES, WineTestCase
 from .polling import holds_for, wait_until
 from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window, parse_records
 from .screen import ColourStats, Screenshot
-from .session import PRODUCT_FILES, ProgramProcess, WineSession
+from .session import PRODUCT_FILES, ProgramProcess, WineSession, failure_reports
 from .xinput import XInput
 
 __all__ = [
     "ColourStats", "MessageBox", "PRODUCT_FILES", "PRODUCT_WINDOW_TITLES", "Probe",
     "ProbeResult", "ProgramProcess", "Screenshot", "TestWindow", "Window", "WineSession",
-    "WineTestCase", "XInput", "holds_for", "parse_records", "wait_until",
+    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records", "wait_until",
 ]

@@ -21,7 +21,8 @@ class WineTestCase(unittest.TestCase):
 
     Each test gets a scratch folder, a probe and X input. After each test no
     program it started may still run, and no process or window of the product
-    may be left; whatever is left is ended and the test fails.
+    may be left; whatever is left is ended and the test fails. Nor may a program
+    it started report a failure the test did not declare with expect_failures.
     """
 
     session = None
@@ -45,6 +46,8 @@ class WineTestCase(unittest.TestCase):
         self.x = XInput(self.session, self.probe)
         self._started = []
         self._helpers = []
+        self._expected_failures = []
+        self.addCleanup(self._check_failure_reports)
         self.addCleanup(self._end_helpers)
         self.addCleanup(self._check_nothing_left)
 
@@ -83,6 +86,12 @@ class WineTestCase(unittest.TestCase):
         except Exception:
             self.fail(f"{process.name} still runs {timeout} s later")
 
+    def expect_failures(self, *patterns):
+        """Declares failure reports this test expects: each report ("<program>:
+        <what>", see ProgramProcess.failure_reports) that a pattern (a regular
+        expression) finds is allowed. Unexpected ones fail the test."""
+        self._expected_failures += [re.compile(p) for p in patterns]
+
     # Looking at the screen -------------------------------------------------
 
     def screenshot(self, name):
@@ -96,6 +105,13 @@ class WineTestCase(unittest.TestCase):
     def _end_helpers(self):
         for process in self._helpers:
             process.kill()
+
+    def _check_failure_reports(self):
+        unexpected = [f"{p.name}: {report}" for p in self._started
+                      for report in p.failure_reports()
+                      if not any(e.search(report) for e in self._expected_failures)]
+        if unexpected:
+            self.fail("unexpected failure reports: " + "; ".join(unexpected))
 
     def _check_nothing_left(self):
         left = []

@@ -1,6 +1,7 @@
 """The Wine session of one locale, and the Windows programs started in it."""
 
 import os
+import re
 import shlex
 import signal
 import subprocess
@@ -13,12 +14,26 @@ WINE_ENV_SCRIPT = REPO_ROOT / "tools" / "wine-env.sh"
 # The shipped programs; a process running one of them belongs to the product.
 PRODUCT_FILES = ("ゼルヴェイン.scr", "ゼルヴェイン.dll")
 
+# The Wine debug channel that shows what a program writes to the debugger
+# output (OutputDebugString), where the programs' failure trace goes.
+DEBUGGER_OUTPUT_CHANNEL = "warn+seh"
+# One failure report of the trace in Wine's log: "Zelvane <program>: failure:
+# <what>", non-ASCII bytes escaped.
+_FAILURE_REPORT = re.compile(
+    r'warn:seh:OutputDebugStringA "Zelvane (\w+): failure: (.*?)(?:\\n)?"$', re.M)
+
+
+def failure_reports(log_text):
+    """The failure reports in a Wine log, each as "<program>: <what>"."""
+    return [f"{program}: {what}" for program, what in _FAILURE_REPORT.findall(log_text)]
+
 
 class ProgramProcess:
     """A Windows program running under Wine in a process group of its own.
 
     Its standard output and error go to files (Wine's helper processes would
-    keep a pipe open and stall the reader).
+    keep a pipe open and stall the reader). Wine's log, with the debugger
+    output of the program and of the programs it starts, is in the error file.
     """
 
     def __init__(self, popen, name, stdout_path, stderr_path):
@@ -59,6 +74,10 @@ class ProgramProcess:
     def stderr_text(self):
         return _read_text(self.stderr_path)
 
+    def failure_reports(self):
+        """The failure trace of the program and of the programs it started."""
+        return failure_reports(self.stderr_text())
+
 
 def _read_text(path):
     try:
@@ -86,6 +105,9 @@ class WineSession:
             if "=" in word and word != "export":
                 key, value = word.split("=", 1)
                 self.env[key] = value
+        debug = self.env.get("WINEDEBUG", "")
+        self.env["WINEDEBUG"] = f"{debug},{DEBUGGER_OUTPUT_CHANNEL}" if debug \
+            else DEBUGGER_OUTPUT_CHANNEL
         self.display = self.env.get("DISPLAY", "")
         self.prefix = self.env["WINEPREFIX"]
         if not self.display:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/failure_trace.h"
 #include "runtime/control_array.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/handler_gate.h"
@@ -10,7 +11,15 @@
 namespace zelvane::rt {
 namespace {
 
-TEST(ErrorsSuppressed, AFailingStepIsSkippedAndTheNextRuns) {
+std::vector<std::string> g_reports;
+
+void RecordReport(std::string_view what) {
+  g_reports.emplace_back(what);
+}
+
+TEST(ErrorsSuppressed, AFailingStepIsSkippedAndReportedAndTheNextRuns) {
+  g_reports.clear();
+  const FailureReporter previous = SetFailureReporter(RecordReport);
   std::string trace;
   const int failed = RunSteps({[&] { trace += "a"; },
                                [&] {
@@ -20,6 +29,14 @@ TEST(ErrorsSuppressed, AFailingStepIsSkippedAndTheNextRuns) {
                                [&] { throw 42; }, [&] { trace += "b"; }});
   EXPECT_EQ(trace, "ab");
   EXPECT_EQ(failed, 2);
+  EXPECT_EQ(g_reports,
+            (std::vector<std::string>{"errors-suppressed step: step fails",
+                                      "errors-suppressed step: an exception of an unknown type"}));
+
+  g_reports.clear();
+  EXPECT_TRUE(Attempt([&] { trace += "c"; }));
+  EXPECT_TRUE(g_reports.empty()) << "a step that completes is not reported";
+  SetFailureReporter(previous);
 }
 
 TEST(ErrorsSuppressed, UntilFailureStopsAndRunsTheRecovery) {
