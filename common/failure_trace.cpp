@@ -1,3 +1,5 @@
+// The failure trace's reporting (failure_trace.h); the Windows reporter is in
+// win32_failure_trace.cpp.
 #include "common/failure_trace.h"
 
 #include <exception>

@@ -1,3 +1,5 @@
+// The failure trace's Windows reporter (win32_failure_trace.h); the reporting it
+// serves is in failure_trace.cpp.
 #include "common/win32_failure_trace.h"
 
 #include <windows.h>
