@@ -97,9 +97,15 @@ TEST(ParticleStep, TrailIsDrawnOldestFirstBrighteningAndTapering) {
   // Colour, push, translate, scale for the newest five only, glow, pop.
   EXPECT_EQ(drawer.calls, "cptgocptgocptgocptsgocptsgocptsgocptsgocptsgo");
   EXPECT_EQ(drawer.scales, (std::vector<float>{0.966f, 0.866f, 0.707f, 0.5f, 0.259f}));
+  // Unsaturated, so every channel is the brightness; the new point's colour has
+  // its own hue.
   for (int j = 1; j <= 8; ++j) {
     const Values& color = drawer.colors[j - 1];
-    EXPECT_FLOAT_EQ(*std::max_element(color.begin(), color.end()), static_cast<float>(j) / 8) << j;
+    const float brightness = static_cast<float>(j) / 8;
+    if (j < 8) {
+      EXPECT_EQ(color, (Values{brightness, brightness, brightness})) << j;
+    }
+    EXPECT_FLOAT_EQ(*std::max_element(color.begin(), color.end()), brightness) << j;
   }
   // Oldest first: slots 6, 7, 0 ... 4, then the new point in slot 5. Each is
   // drawn where it was, turned with the view (x' = x cos + z sin, z' = z cos -
