@@ -61,6 +61,11 @@ TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
   EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
   EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
   EXPECT_TRUE(SaysNoWait(detector, 30, 1.0, 3 * kSecond));
+
+  // Measured over a quarter of a second; frames shown at the same tick count.
+  SwapWaitDetector burst;
+  for (int frame = 0; frame < 20; ++frame) EXPECT_FALSE(burst.FrameShown(frame < 10 ? 0 : frame));
+  EXPECT_TRUE(burst.FrameShown(kRateMeasuringSpan)) << "20 frames in 0.25 s";
 }
 
 TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
@@ -77,7 +82,9 @@ TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
   EXPECT_NEAR(FramesOverNonWaitingSwap(longRun, 1000, 20) - first, 600, 1);
 
   // A waiting swap paces by itself; a pass that showed nothing waits a tick.
+  // The tick of an earlier unpaced pass is forgotten.
   FramePacer waiting(true);
+  EXPECT_EQ(waiting.AfterPass(0, false), kFramePeriod);
   for (int frame = 1; frame <= 300; ++frame) {
     EXPECT_EQ(waiting.AfterPass(frame * kSecond / 60, true), std::nullopt) << frame;
   }
