@@ -1,13 +1,9 @@
 """The saver shell's start-up with the real shell program: the missing-renderer
-message, the instance guard and the starts that end at once.
-
-Each test runs a copy of the shell in a folder of its own, with or without the
-renderer file beside it. The file is only tested for existence, so an empty
-stand-in serves.
-"""
+message, the instance guard and the starts that end at once. Each test runs a
+copy of the shell in a folder of its own; the renderer file beside it is only
+tested for existence, so an empty stand-in serves."""
 
 import shutil
-import subprocess
 
 from harness import WineTestCase
 
@@ -20,19 +16,14 @@ EXIT_TIMEOUT = 30
 class StartupTest(WineTestCase):
     def install_shell(self, with_renderer):
         folder = self.scratch / "saver"
-        folder.mkdir(exist_ok=True)
+        folder.mkdir()
         shutil.copy2(self.product_path(SHELL), folder / SHELL)
         if with_renderer:
             (folder / "ゼルヴェイン.dll").write_bytes(b"")
         return folder / SHELL
 
     def assert_ends_at_once(self, process):
-        try:
-            status = process.wait(timeout=EXIT_TIMEOUT)
-        except subprocess.TimeoutExpired:
-            process.kill()  # so that it cannot disturb the cases that follow
-            self.fail(f"the shell still runs {EXIT_TIMEOUT} s later")
-        self.assertEqual(status, 0)
+        self.assertEqual(self.wait_for_exit(process, EXIT_TIMEOUT), 0)
 
     def test_every_mode_but_preview_shows_the_missing_renderer_and_waits_for_the_answer(self):
         shell = self.install_shell(with_renderer=False)
@@ -40,7 +31,6 @@ class StartupTest(WineTestCase):
             with self.subTest(args=args):
                 process = self.start_program(shell, *args)
                 box = self.probe.read_message_box(title=APP_TITLE, timeout=30)
-                self.assertIsNotNone(box, "no message box")
                 self.assertEqual((box.text, len(box.buttons), box.has_icon),
                                  (MISSING_RENDERER_TEXT, 1, False))
                 self.assertIsNone(process.poll())
@@ -62,11 +52,9 @@ class StartupTest(WineTestCase):
         for title, modes in (("Zelvane_Main", (["/s"], ["/p", str(parent.hwnd)])),
                              ("<ゼルヴェイン>", (["/c"], []))):
             guard = self.open_test_window(100, 80, title=title)
-            try:
-                for args in modes:
-                    with self.subTest(title=title, args=args):
-                        self.assert_ends_at_once(self.start_program(shell, *args))
-                        self.assertEqual(self.probe.list_windows(parent=parent.hwnd), [])
-            finally:
-                guard.process.kill()
+            for args in modes:
+                with self.subTest(title=title, args=args):
+                    self.assert_ends_at_once(self.start_program(shell, *args))
+                    self.assertEqual(self.probe.list_windows(parent=parent.hwnd), [])
+            guard.process.kill()
             self.assertTrue(self.probe.wait_gone(title=title, timeout=10))

@@ -1,5 +1,9 @@
 #include "arguments.h"
 
+#include <cerrno>
+#include <cwchar>
+#include <cwctype>
+
 std::optional<std::wstring> Arguments::Option(const std::wstring& name) const {
   auto it = options.find(name);
   if (it == options.end()) return std::nullopt;
@@ -31,34 +35,11 @@ Arguments ParseArguments(const std::vector<std::wstring>& args,
 }
 
 std::optional<std::uint64_t> ParseNumber(const std::wstring& text) {
-  std::size_t pos = 0;
-  bool negative = false;
-  if (pos < text.size() && text[pos] == L'-') {
-    negative = true;
-    ++pos;
-  }
-  unsigned base = 10;
-  if (text.size() - pos > 2 && text[pos] == L'0' &&
-      (text[pos + 1] == L'x' || text[pos + 1] == L'X')) {
-    base = 16;
-    pos += 2;
-  }
-  if (pos >= text.size()) return std::nullopt;
-  std::uint64_t value = 0;
-  for (; pos < text.size(); ++pos) {
-    wchar_t c = text[pos];
-    unsigned digit;
-    if (c >= L'0' && c <= L'9') {
-      digit = c - L'0';
-    } else if (base == 16 && c >= L'a' && c <= L'f') {
-      digit = c - L'a' + 10;
-    } else if (base == 16 && c >= L'A' && c <= L'F') {
-      digit = c - L'A' + 10;
-    } else {
-      return std::nullopt;
-    }
-    if (digit >= base) return std::nullopt;
-    value = value * base + digit;
-  }
-  return negative ? ~value + 1 : value;
+  if (text.empty() || std::iswspace(text[0])) return std::nullopt;
+  const bool hex = text.starts_with(L"0x") || text.starts_with(L"-0x");
+  wchar_t* end = nullptr;
+  errno = 0;
+  const unsigned long long value = std::wcstoull(text.c_str(), &end, hex ? 16 : 10);
+  if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
+  return value;
 }

@@ -1,12 +1,7 @@
 // The platform's own file services for the end-to-end tests: a settings file
 // written by the profile functions, and a recorder that a file-type verb can
 // start to tell which file it was asked to open.
-#include <windows.h>
-
-#include <string>
-
-#include "probe_commands.h"
-#include "win32_output.h"
+#include "win32_probe.h"
 
 int ProfileWriteCommand(const Arguments& args) {
   const auto file = args.Option(L"file"), section = args.Option(L"section");
@@ -22,22 +17,15 @@ int ProfileWriteCommand(const Arguments& args) {
   return written ? kDone : kNotDone;
 }
 
+// Appends the arguments to the --to file, in UTF-8, one a line.
 int RecordCommand(const Arguments& args) {
   const auto to = args.Option(L"to");
   if (!to) {
     PrintError(L"record needs --to FILE");
     return kBadArguments;
   }
-  // UTF-8, one argument a line.
   std::string text;
-  for (const std::wstring& arg : args.positional) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, arg.c_str(), static_cast<int>(arg.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, arg.c_str(), static_cast<int>(arg.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    text += bytes + "\n";
-  }
+  for (const std::wstring& arg : args.positional) text += Utf8(arg) + "\n";
   HANDLE file = CreateFileW(to->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return kNotDone;

@@ -1,10 +1,13 @@
-#include "win32_window_query.h"
-
+// Looking windows up, waiting for them and describing them.
 #include <cstdint>
+#include <cwchar>
+#include <iterator>
 
-#include "win32_output.h"
+#include "win32_probe.h"
 
 namespace {
+constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD kPollIntervalMs = 50;
 
 struct Search {
   const WindowFilter* filter;
@@ -12,11 +15,13 @@ struct Search {
 };
 
 bool Matches(HWND window, const WindowFilter& filter) {
-  if (filter.parent && GetAncestor(window, GA_PARENT) != filter.parent) return false;
-  if (filter.visibleOnly && !IsWindowVisible(window)) return false;
-  if (filter.className && WindowClass(window) != *filter.className) return false;
-  if (filter.title && WindowTitle(window) != *filter.title) return false;
-  return true;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return (!filter.parent || GetAncestor(window, GA_PARENT) == filter.parent) &&
+         (!filter.visibleOnly || IsWindowVisible(window)) &&
+         (!filter.processId || *filter.processId == processId) &&
+         (!filter.className || WindowClass(window) == *filter.className) &&
+         (!filter.title || WindowTitle(window) == *filter.title);
 }
 
 BOOL CALLBACK CollectMatching(HWND window, LPARAM data) {
@@ -29,20 +34,25 @@ std::int64_t HandleNumber(HWND window) {
   return static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(window));
 }
 
+void PrintHex(std::wstring_view key, LONG value) {
+  wchar_t text[16];
+  std::swprintf(text, std::size(text), L"0x%08lX", static_cast<unsigned long>(value));
+  PrintValue(key, text);
+}
 }  // namespace
 
 bool ReadWindowFilter(const Arguments& args, WindowFilter& filter) {
   filter.title = args.Option(L"title");
   filter.className = args.Option(L"class");
   filter.visibleOnly = args.Has(L"visible");
-  if (auto parent = args.Option(L"parent")) {
-    auto handle = ParseWindowHandle(*parent);
-    if (!handle) {
-      PrintError(L"--parent needs a window handle");
-      return false;
-    }
-    filter.parent = *handle;
+  const auto parent = args.Option(L"parent"), pid = args.Option(L"pid");
+  const auto handle = parent ? ParseWindowHandle(*parent) : std::nullopt;
+  if (pid) filter.processId = ParseNumber(*pid);
+  if ((parent && !handle) || (pid && !filter.processId)) {
+    PrintError(L"--parent and --pid take numbers");
+    return false;
   }
+  filter.parent = handle.value_or(nullptr);
   return true;
 }
 
@@ -56,34 +66,50 @@ std::vector<HWND> FindWindows(const WindowFilter& filter) {
   return search.found;
 }
 
+std::optional<DWORD> ReadTimeout(const Arguments& args) {
+  const auto text = args.Option(L"timeout");
+  if (!text) return kDefaultWaitMs;
+  const auto number = ParseNumber(*text);
+  if (!number || *number > 0x7FFFFFFF) return std::nullopt;
+  return static_cast<DWORD>(*number);
+}
+
+std::vector<HWND> WaitForWindows(const WindowFilter& filter, bool gone, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    std::vector<HWND> windows = FindWindows(filter);
+    if (windows.empty() == gone || GetTickCount64() >= deadline) return windows;
+    Sleep(kPollIntervalMs);
+  }
+}
+
 std::wstring WindowTitle(HWND window) {
-  int length = GetWindowTextLengthW(window);
+  const int length = GetWindowTextLengthW(window);
   std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
-  int copied = GetWindowTextW(window, title.data(), length + 1);
+  const int copied = GetWindowTextW(window, title.data(), length + 1);
   title.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   return title;
 }
 
 std::wstring WindowClass(HWND window) {
   wchar_t name[257] = {};
-  int length = GetClassNameW(window, name, 257);
+  const int length = GetClassNameW(window, name, 257);
   return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 std::optional<HWND> ParseWindowHandle(const std::wstring& text) {
-  auto number = ParseNumber(text);
+  const auto number = ParseNumber(text);
   if (!number) return std::nullopt;
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*number));
 }
 
 void PrintWindowRecord(HWND window) {
-  RECT rect{};
+  RECT rect{}, client{};
   GetWindowRect(window, &rect);
-  RECT client{};
   GetClientRect(window, &client);
   DWORD processId = 0;
-  DWORD threadId = GetWindowThreadProcessId(window, &processId);
-  LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
   HWND parent = GetAncestor(window, GA_PARENT);
   if (parent == GetDesktopWindow()) parent = nullptr;
 
@@ -96,8 +122,8 @@ void PrintWindowRecord(HWND window) {
   PrintNumber(L"bottom", rect.bottom);
   PrintNumber(L"client_width", client.right - client.left);
   PrintNumber(L"client_height", client.bottom - client.top);
-  PrintHex(L"style", static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)));
-  PrintHex(L"exstyle", static_cast<DWORD>(exStyle));
+  PrintHex(L"style", GetWindowLongW(window, GWL_STYLE));
+  PrintHex(L"exstyle", exStyle);
   PrintNumber(L"visible", IsWindowVisible(window) ? 1 : 0);
   PrintNumber(L"topmost", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
   PrintNumber(L"pid", processId);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "fake_password_system.h"
 #include "input/password_check.h"
@@ -34,6 +35,7 @@ class Dismissal : public ::testing::Test {
     window.cursor = {x, y};
     Send(msg::kMouseMove);
   }
+  std::pair<int, int> Reference() const { return {state.savedCursor.x, state.savedCursor.y}; }
 
   DismissalState state;
   FakeWindow window;
@@ -48,8 +50,7 @@ TEST_F(Dismissal, CloseRequestsAreIgnoredUntilInputArmsThem) {
   EXPECT_FALSE(CloseAccepted());
   // A large move keeps the reference where it was at creation, so the next
   // move closes even though it is a small one.
-  EXPECT_EQ(state.savedCursor.x, 100);
-  EXPECT_EQ(state.savedCursor.y, 100);
+  EXPECT_EQ(Reference(), std::pair(100, 100));
   MoveTo(301, 300);
   EXPECT_EQ(window.closeRequests, 2);
   EXPECT_TRUE(CloseAccepted());
@@ -58,44 +59,41 @@ TEST_F(Dismissal, CloseRequestsAreIgnoredUntilInputArmsThem) {
 TEST_F(Dismissal, SmallMovesCarryTheReferenceLargerOnesClose) {
   MoveTo(100, 100);
   MoveTo(103, 101);  // distance 4
-  EXPECT_EQ(window.closeRequests, 0);
-  EXPECT_EQ(state.savedCursor.x, 103);
-  EXPECT_EQ(state.savedCursor.y, 101);
   MoveTo(100, 102);  // (-3, 1), back the other way
   EXPECT_EQ(window.closeRequests, 0);
+  EXPECT_EQ(Reference(), std::pair(100, 102));
   MoveTo(97, 104);  // (-3, 2) from the new reference
   EXPECT_EQ(window.closeRequests, 1);
   EXPECT_TRUE(CloseAccepted());
 }
 
-TEST_F(Dismissal, TheCursorStaysHidden) {
+TEST_F(Dismissal, PressesAndFocusLossCloseTheCursorStaysHiddenOtherInputIsIgnored) {
   EXPECT_EQ(window.hides, 1) << "hidden at creation";
-  EXPECT_EQ(Send(msg::kSetCursor), StageAnswer{1});
-  EXPECT_EQ(window.hides, 2);
-  EXPECT_FALSE(Send(msg::kShowWindow, 1).has_value());
-  EXPECT_EQ(window.hides, 3);
-  Send(msg::kShowWindow, 0);  // being hidden
-  EXPECT_EQ(window.hides, 3);
-  EXPECT_FALSE(state.closeArmed);
-  EXPECT_EQ(window.closeRequests, 0);
-}
-
-TEST_F(Dismissal, PressesAndFocusLossCloseButReleasesClicksAndWheelDoNot) {
-  for (uint32_t message : {0x0101u, 0x0105u, 0x0202u, 0x0203u, 0x0205u, 0x0206u, 0x0208u, 0x0209u,
-                           0x020Au}) {  // releases, double clicks, wheel
-    Send(message);
-  }
-  Send(msg::kActivateApp, 1);  // this application activated
-  EXPECT_FALSE(state.closeArmed);
-  EXPECT_EQ(window.closeRequests, 0);
-
-  for (uint32_t message : {msg::kKeyDown, msg::kSysKeyDown, msg::kLeftButtonDown,
-                           msg::kRightButtonDown, msg::kMiddleButtonDown, msg::kActivateApp}) {
-    state = {};
-    window.closeRequests = 0;
-    Send(message, 0);
-    EXPECT_TRUE(state.closeArmed) << message;
-    EXPECT_EQ(window.closeRequests, 1) << message;
+  struct Case {
+    uint32_t message;
+    uintptr_t wParam;
+    bool closes;
+    int hides;
+    StageAnswer answer;
+  };
+  for (const Case& c : {
+           Case{msg::kKeyDown, 0, true, 0, {}}, Case{msg::kSysKeyDown, 0, true, 0, {}},
+           Case{msg::kLeftButtonDown, 0, true, 0, {}}, Case{msg::kRightButtonDown, 0, true, 0, {}},
+           Case{msg::kMiddleButtonDown, 0, true, 0, {}},
+           Case{msg::kActivateApp, 0, true, 0, {}},   // another application took over
+           Case{msg::kActivateApp, 1, false, 0, {}},  // this one activated
+           Case{msg::kSetCursor, 0, false, 1, 1}, Case{msg::kShowWindow, 1, false, 1, {}},
+           Case{msg::kShowWindow, 0, false, 0, {}},                       // being hidden
+           Case{0x0101, 0, false, 0, {}}, Case{0x0105, 0, false, 0, {}},  // key releases
+           Case{0x0202, 0, false, 0, {}}, Case{0x0203, 0, false, 0, {}},  // left up, double
+           Case{0x0205, 0, false, 0, {}}, Case{0x0208, 0, false, 0, {}},  // right, middle up
+           Case{0x020A, 0, false, 0, {}},                                 // wheel
+       }) {
+    state = {}, window = {};
+    EXPECT_EQ(Send(c.message, c.wParam), c.answer) << c.message;
+    EXPECT_EQ(state.closeArmed, c.closes) << c.message;
+    EXPECT_EQ(window.closeRequests, c.closes ? 1 : 0) << c.message;
+    EXPECT_EQ(window.hides, c.hides) << c.message;
   }
 }
 
@@ -115,9 +113,7 @@ TEST_F(Dismissal, RefusedPasswordKeepsTheWindowAndAsksAgainOnNextInput) {
   window.cursor = {500, 20};
   EXPECT_FALSE(CloseAccepted());
   EXPECT_EQ(password.calls, "flrVsu");
-  EXPECT_FALSE(state.passwordDialogActive);
-  EXPECT_EQ(state.savedCursor.x, 500) << "reference reset to where the cursor is now";
-  EXPECT_EQ(state.savedCursor.y, 20);
+  EXPECT_EQ(Reference(), std::pair(500, 20)) << "reset to where the cursor is now";
 
   password.allow = true;
   Send(msg::kKeyDown);
@@ -125,8 +121,6 @@ TEST_F(Dismissal, RefusedPasswordKeepsTheWindowAndAsksAgainOnNextInput) {
 }
 
 TEST_F(Dismissal, WhileThePasswordDialogRunsNothingIsInterpreted) {
-  Send(msg::kKeyDown);
-  state.closeArmed = false;
   state.passwordDialogActive = true;
   Send(msg::kKeyDown);
   EXPECT_FALSE(Send(msg::kSetCursor).has_value()) << "default handling only";

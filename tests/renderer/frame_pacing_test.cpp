@@ -1,8 +1,9 @@
+#include "main/frame_pacing.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
-
-#include "main/frame_pacing.h"
 
 namespace {
 constexpr int64_t kSecond = kPacingTicksPerSecond;
@@ -25,7 +26,7 @@ int FramesOverNonWaitingSwap(FramePacer& pacer, int64_t drawTicks, int seconds) 
   for (; now < end; ++frames) {
     now += drawTicks;
     if (const std::optional<int64_t> deadline = pacer.AfterPass(now, true); deadline) {
-      if (*deadline > now) now = *deadline;
+      now = std::max(now, *deadline);
     }
   }
   return frames;
@@ -33,30 +34,26 @@ int FramesOverNonWaitingSwap(FramePacer& pacer, int64_t drawTicks, int seconds) 
 }  // namespace
 
 TEST(FramePacing, SwapIntervalAndNextTick) {
-  const int intervals[][2] = {{0, 1},   {1, 1},   {59, 1},  {60, 1},  {75, 1},
-                              {89, 1},  {90, 2},  {120, 2}, {144, 2}, {149, 2},
-                              {150, 3}, {165, 3}, {240, 4}, {360, 6}, {-5, 1}};
+  const int intervals[][2] = {{0, 1},   {-5, 1},  {60, 1},  {89, 1},  {90, 2},
+                              {120, 2}, {144, 2}, {150, 3}, {240, 4}, {360, 6}};
   for (const auto& [refresh, interval] : intervals) {
     EXPECT_EQ(SwapIntervalForRefresh(refresh), interval) << refresh;
   }
   constexpr int64_t tick = 1'000'000, p = kFramePeriod;
+  EXPECT_EQ(p, 166'667);
+  // One period after the last tick, or at once when late.
   const int64_t nextTicks[][2] = {{tick + 1, tick + p},
                                   {tick + p - 1, tick + p},
-                                  {tick + p, tick + p},  // late: at once
+                                  {tick + p, tick + p},
                                   {tick + 5 * p / 2, tick + 5 * p / 2},
                                   {tick - 10, tick + p}};
   for (const auto& [now, next] : nextTicks) EXPECT_EQ(NextTick(tick, now), next) << now - tick;
-  EXPECT_EQ(kFramePeriod, 166'667);
 }
 
 TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
-  for (const int rate : {30, 60, 64}) {
+  for (const auto& [rate, fast] : {std::pair{30, false}, {64, false}, {67, true}, {476, true}}) {
     SwapWaitDetector detector;
-    EXPECT_FALSE(SaysNoWait(detector, rate, 3.0)) << rate;
-  }
-  for (const int rate : {67, 476}) {
-    SwapWaitDetector detector;
-    EXPECT_TRUE(SaysNoWait(detector, rate, 0.3)) << rate;
+    EXPECT_EQ(SaysNoWait(detector, rate, fast ? 0.3 : 3.0), fast) << rate;
   }
   // It stays so once frames slow down (paced by the timer), and a slow start
   // does not hide fast frames later.
@@ -64,16 +61,20 @@ TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
   EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
   EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
   EXPECT_TRUE(SaysNoWait(detector, 30, 1.0, 3 * kSecond));
+
+  // Measured over a quarter of a second; frames shown at the same tick count.
+  SwapWaitDetector burst;
+  for (int frame = 0; frame < 20; ++frame) EXPECT_FALSE(burst.FrameShown(frame < 10 ? 0 : frame));
+  EXPECT_TRUE(burst.FrameShown(kRateMeasuringSpan)) << "20 frames in 0.25 s";
 }
 
 TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
-  for (const int64_t drawTicks : {int64_t{1000}, kFramePeriod - 100}) {
-    FramePacer pacer(false);
-    EXPECT_NEAR(FramesOverNonWaitingSwap(pacer, drawTicks, 10), 600, 1) << drawTicks;
-  }
   // Frames slower than that are not held back to every other tick.
-  FramePacer slow(false);
-  EXPECT_NEAR(FramesOverNonWaitingSwap(slow, kFramePeriod * 11 / 10, 10), 545, 1);
+  for (const auto& [drawTicks, frames] :
+       {std::pair{int64_t{1000}, 600}, {kFramePeriod - 100, 600}, {kFramePeriod * 11 / 10, 545}}) {
+    FramePacer pacer(false);
+    EXPECT_NEAR(FramesOverNonWaitingSwap(pacer, drawTicks, 10), frames, 1) << drawTicks;
+  }
   // A swap interval that was set but does not wait: flat out until measured.
   FramePacer shortRun(true), longRun(true);
   const int first = FramesOverNonWaitingSwap(shortRun, 1000, 10);
@@ -81,7 +82,9 @@ TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
   EXPECT_NEAR(FramesOverNonWaitingSwap(longRun, 1000, 20) - first, 600, 1);
 
   // A waiting swap paces by itself; a pass that showed nothing waits a tick.
+  // The tick of an earlier unpaced pass is forgotten.
   FramePacer waiting(true);
+  EXPECT_EQ(waiting.AfterPass(0, false), kFramePeriod);
   for (int frame = 1; frame <= 300; ++frame) {
     EXPECT_EQ(waiting.AfterPass(frame * kSecond / 60, true), std::nullopt) << frame;
   }

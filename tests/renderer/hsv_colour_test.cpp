@@ -13,59 +13,40 @@ Rgb Convert(float hue, float saturation = 1.0f, float value = 1.0f) {
   HsvToRgb(hue, saturation, value, rgb[0], rgb[1], rgb[2]);
   return rgb;
 }
-
-// The floats nearest below and at or above a bound.
-float Below(double bound) {
-  float f = static_cast<float>(bound);
-  return f < bound ? f : std::nextafter(f, 0.0f);
-}
-float Above(double bound) {
-  float f = static_cast<float>(bound);
-  return f >= bound ? f : std::nextafter(f, 1.0f);
-}
 }  // namespace
 
-TEST(HsvToRgb, EverySextantOfTheWheel) {
+TEST(HsvToRgb, EverySextantWithSaturationMixingInWhiteAndValueScaling) {
+  // Hue 0.1 is (1, 0.6, 0): half saturation gives (1, 0.8, 0.5), then halved.
   struct Case {
-    float hue;
+    float hue, saturation, value;
     Rgb rgb;
   };
-  for (const Case& c : {Case{0.0f, {1, 0, 0}}, Case{0.1f, {1, 0.6f, 0}}, Case{0.25f, {0.5f, 1, 0}},
-                        Case{0.4f, {0, 1, 0.4f}}, Case{0.6f, {0, 0.4f, 1}},
-                        Case{0.75f, {0.5f, 0, 1}}, Case{0.9f, {1, 0, 0.6f}}}) {
-    const Rgb rgb = Convert(c.hue);
+  for (const Case& c : {Case{0.0f, 1, 1, {1, 0, 0}}, Case{0.1f, 1, 1, {1, 0.6f, 0}},
+                        Case{0.25f, 1, 1, {0.5f, 1, 0}}, Case{0.4f, 1, 1, {0, 1, 0.4f}},
+                        Case{0.6f, 1, 1, {0, 0.4f, 1}}, Case{0.75f, 1, 1, {0.5f, 0, 1}},
+                        Case{0.9f, 1, 1, {1, 0, 0.6f}}, Case{0.1f, 0.5f, 0.5f, {0.5f, 0.4f, 0.25f}},
+                        Case{0.6f, 0, 0.25f, {0.25f, 0.25f, 0.25f}}}) {
+    const Rgb rgb = Convert(c.hue, c.saturation, c.value);
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(rgb[i], c.rgb[i], 1e-5) << c.hue << " channel " << i;
   }
+  // The last sextant's offset, 0.833333 as a 32-bit float, lies below 5/6.
+  EXPECT_EQ(Convert(1.0f), (Rgb{1.0f, 0.0f, -1.9073486328125e-06f}));
 }
 
 TEST(HsvToRgb, EachBoundIsTheSixDigitDecimal) {
   // Each sextant holds two channels fixed at 0 or 1: which pair is exact tells
   // the sextant a hue fell in. Index of the channel at 1, then the one at 0.
-  struct Sextant {
-    int one, zero;
-  };
-  constexpr Sextant kSextants[] = {{0, 2}, {1, 2}, {1, 0}, {2, 0}, {2, 1}, {0, 1}};
+  constexpr int kSextants[][2] = {{0, 2}, {1, 2}, {1, 0}, {2, 0}, {2, 1}, {0, 1}};
   constexpr double kBounds[] = {0.166667, 0.333333, 0.5, 0.666667, 0.833333};
   for (int i = 0; i < 5; ++i) {
-    for (const auto& [hue, sextant] :
-         {std::pair{Below(kBounds[i]), kSextants[i]}, {Above(kBounds[i]), kSextants[i + 1]}}) {
+    // The floats nearest below and at or above the bound.
+    const float near = static_cast<float>(kBounds[i]);
+    const float below = near < kBounds[i] ? near : std::nextafter(near, 0.0f);
+    const float above = near >= kBounds[i] ? near : std::nextafter(near, 1.0f);
+    for (const auto& [hue, sextant] : {std::pair{below, i}, {above, i + 1}}) {
       const Rgb rgb = Convert(hue);
-      EXPECT_EQ(rgb[sextant.one], 1.0f) << "hue " << hue;
-      EXPECT_EQ(rgb[sextant.zero], 0.0f) << "hue " << hue;
+      EXPECT_EQ(rgb[kSextants[sextant][0]], 1.0f) << "hue " << hue;
+      EXPECT_EQ(rgb[kSextants[sextant][1]], 0.0f) << "hue " << hue;
     }
   }
-}
-
-TEST(HsvToRgb, HueOfOneGivesBlueJustBelowZero) {
-  // The last sextant's offset, 0.833333 as a 32-bit float, lies below 5/6.
-  EXPECT_EQ(Convert(1.0f), (Rgb{1.0f, 0.0f, -1.9073486328125e-06f}));
-}
-
-TEST(HsvToRgb, SaturationMixesInWhiteAndValueScales) {
-  // Hue 0.1 is (1, 0.6, 0): half saturation gives (1, 0.8, 0.5), then halved.
-  const Rgb rgb = Convert(0.1f, 0.5f, 0.5f);
-  EXPECT_FLOAT_EQ(rgb[0], 0.5f);
-  EXPECT_FLOAT_EQ(rgb[1], 0.4f);
-  EXPECT_FLOAT_EQ(rgb[2], 0.25f);
-  EXPECT_EQ(Convert(0.6f, 0.0f, 0.25f), (Rgb{0.25f, 0.25f, 0.25f}));
 }

@@ -2,26 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "field/random_generator.h"
 
-TEST(RendererSettings, FixedAnimationParameters) {
+TEST(Field, FixedParametersGiveTheFrameConstantsAndInitBuildsEverySwarm) {
   const RendererSettings& s = kFixedRendererSettings;
-  EXPECT_EQ(s.swarmCount, 2);
-  EXPECT_EQ(s.particlesPerSwarm, 30);
-  EXPECT_EQ(s.trailLength, 8);
-  EXPECT_EQ(s.particleSize, 40);
-  EXPECT_EQ(s.rotationSpeed, 50);
-  EXPECT_EQ(s.windSpeed, 10);
-  EXPECT_EQ(s.swarmFrequency, 70);
-  EXPECT_EQ(s.expansion, 0);
-}
-
-TEST(Field, InitDerivesTheFrameConstantsAndBuildsEverySwarm) {
+  EXPECT_EQ((std::array{s.swarmCount, s.particlesPerSwarm, s.trailLength, s.particleSize,
+                        s.rotationSpeed, s.windSpeed, s.swarmFrequency, s.expansion}),
+            (std::array{2, 30, 8, 40, 50, 10, 70, 0}));
   FieldState field;
-  SeedRandom(field.randomState, 1);
-  InitField(field, kFixedRendererSettings);
+  InitField(field, s);
   EXPECT_EQ(field.brightnessStep, 0.125f);
   EXPECT_EQ(field.expansionFactor, 1.0f);
   EXPECT_EQ(field.windStep, 0.01f);
@@ -30,17 +22,13 @@ TEST(Field, InitDerivesTheFrameConstantsAndBuildsEverySwarm) {
   EXPECT_EQ(field.swarms[0].coefficients[0], SignedUnitFromRandom(41));
   EXPECT_EQ(field.swarms[1].coefficients[0], SignedUnitFromRandom(2995));
 
-  RendererSettings other;
-  other.expansion = 2000;
-  other.windSpeed = 50;
-  other.trailLength = 4;
-  other.swarmCount = 3;
+  const RendererSettings other{
+      .swarmCount = 3, .trailLength = 4, .windSpeed = 50, .expansion = 2000};
   InitField(field, other);
   EXPECT_EQ(field.expansionFactor, 2.0f);
   EXPECT_EQ(field.windStep, 0.05f);
   EXPECT_EQ(field.brightnessStep, 0.25f);
   EXPECT_EQ(field.swarms.size(), 3u) << "rebuilt, not added to";
-
   DestroySwarms(field);
   EXPECT_TRUE(field.swarms.empty());
 }
@@ -64,13 +52,9 @@ TEST(Swarm, CreationSpacesParticlesOnACircleWithFreshTrails) {
     EXPECT_NEAR(particle.phaseSin, p.sine, 1e-6) << p.k;
     EXPECT_EQ(particle.head, 0);
     ASSERT_EQ(particle.trail.size(), 8u);
-    for (const TrailPoint& point : particle.trail) {
-      EXPECT_EQ(point.x, 0.0f);
-      EXPECT_EQ(point.y, 3.0f);
-      EXPECT_EQ(point.z, 0.0f);
-      EXPECT_EQ(point.hue, 0.0f);
-      EXPECT_EQ(point.saturation, 0.0f);
-    }
+    EXPECT_TRUE(std::all_of(particle.trail.begin(), particle.trail.end(), [](const TrailPoint& t) {
+      return t.x == 0 && t.y == 3 && t.z == 0 && t.hue == 0 && t.saturation == 0;
+    }));
   }
 }
 
