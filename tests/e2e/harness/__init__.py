@@ -20,7 +20,6 @@ WineTestCase gives, per test:
   self.start_program(path, *args) start any Windows program -> ProgramProcess
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
-  self.show_message_box(text, title, icon=False, buttons='ok'|'okcancel'|'yesno')
   self.screenshot(name)          -> Screenshot of the whole display
   self.wait_until(condition, timeout, interval, message)
   self.probe                      Probe (below)      self.x   XInput (below)
@@ -45,7 +44,7 @@ visible=True leaves hidden windows out):
   foreground() -> Window or None
   wait_for(title, cls, parent, visible, timeout) -> [Window] ([] on timeout)
   wait_gone(title, cls, parent, visible, timeout) -> bool
-  post(hwnd, msg, wparam, lparam) -> bool      msg: number or 'WM_CLOSE' etc.
+  post(hwnd, msg, wparam, lparam) -> bool      msg: a number or 'WM_CLOSE'
   text(hwnd) -> the window's text by WM_GETTEXT (an edit field's content), or None
   open_test_window(...) -> TestWindow(hwnd, window, process, events())
   destroy(hwnd) -> bool                        (a probe test window)

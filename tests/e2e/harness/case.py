@@ -74,11 +74,6 @@ class WineTestCase(unittest.TestCase):
         self._helpers.append(window.process)
         return window
 
-    def show_message_box(self, text, title, **options):
-        process = self.probe.show_message_box(text, title, **options)
-        self._helpers.append(process)
-        return process
-
     def wait_for_exit(self, process, timeout=15.0):
         """The exit status of process; fails the test if it still runs after timeout."""
         try:

@@ -251,10 +251,3 @@ class Probe:
         if result.status != 0:
             raise RuntimeError(f"probe profile-write failed: {result.stderr}")
 
-    def show_message_box(self, text, title, icon=False, buttons="ok"):
-        """Starts a probe process showing a message box; returns its ProgramProcess."""
-        args = ["show-msgbox", "--text", text, "--title", title, "--buttons", buttons]
-        if icon:
-            args.append("--icon")
-        return self.session.start(self.executable, *args, output_dir=self.output_dir,
-                                  name="probe-msgbox")
