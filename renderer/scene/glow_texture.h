@@ -15,7 +15,7 @@ void BuildGlowTexture(GlowTexture& texture);
 // The glow as it is uploaded: four bytes a texel, red, green and blue each the
 // glow's texel and alpha opaque. Modulating a colour with it gives what the
 // luminance texel gives, and software OpenGL samples 8-bit RGBA texels on a
-// much faster path than one-channel ones.
+// faster path than one-channel ones.
 inline constexpr int kRgbaChannels = 4;
 
 using GlowTextureRgba = std::array<uint8_t, kGlowTextureSize * kGlowTextureSize * kRgbaChannels>;
