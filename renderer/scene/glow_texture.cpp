@@ -16,3 +16,12 @@ void BuildGlowTexture(GlowTexture& texture) {
     }
   }
 }
+
+void ExpandGlowTexture(const GlowTexture& glow, GlowTextureRgba& rgba) {
+  constexpr uint8_t kOpaque = 255;
+  for (size_t i = 0; i < glow.size(); ++i) {
+    uint8_t* texel = &rgba[i * kRgbaChannels];
+    texel[0] = texel[1] = texel[2] = glow[i];
+    texel[3] = kOpaque;
+  }
+}

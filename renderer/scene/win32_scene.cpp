@@ -75,13 +75,15 @@ void SetProjection(const RECT& client) {
 
 void UploadGlowTexture(GlowTexture& texture) {
   BuildGlowTexture(texture);
+  GlowTextureRgba texels;
+  ExpandGlowTexture(texture, texels);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, 1, kGlowTextureSize, kGlowTextureSize, 0, GL_LUMINANCE,
-               GL_UNSIGNED_BYTE, texture.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kGlowTextureSize, kGlowTextureSize, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, texels.data());
 }
 
 // The billboard as two counter-clockwise triangles.
@@ -138,6 +140,9 @@ void InitScene(HWND window) {
   SetProjection(client);
   glFrontFace(GL_CCW);
   glEnable(GL_CULL_FACE);
+  // Every corner of a glow has the glow's colour, so nothing need be
+  // interpolated across it: software OpenGL then shades each pixel faster.
+  glShadeModel(GL_FLAT);
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
