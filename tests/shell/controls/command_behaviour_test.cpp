@@ -189,8 +189,10 @@ TEST(CommandParts, PropertiesAndRefreshesWithSomePartsRefusing) {
       {{}, [](auto& b) { b.SetEnabled(b.EnabledFlag()); },
        {"changed Enabled", "face Normal", "caption on"},
        {"changed Enabled", "face Disable", "caption off"}},
-      {{}, [](auto& b) { b.SetCaption(L"設定"); }, {"caption ??", "changed Caption"}, same},
-      {{}, [](auto& b) { b.SetFont(rt::FontSpec{L"Arial"}); }, {"font", "changed Font"}, same},
+      {{}, [](auto& b) { EXPECT_EQ((b.SetCaption(L"設定"), b.Caption()), L"設定"); },
+       {"caption ??", "changed Caption"}, same},
+      {{}, [](auto& b) { EXPECT_EQ((b.SetFont(rt::FontSpec{L"Arial"}), b.Font().face), L"Arial"); },
+       {"font", "changed Font"}, same},
       {{}, [](auto& b) { b.SetVisible(7); },
        {"opaque", "caption on", "face Normal", "changed Visible"}, {"opaque", "changed Visible"}},
       {{}, [](auto& b) { b.SetFontColour(0x8000000F); },  // a system colour
