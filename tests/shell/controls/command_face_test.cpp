@@ -14,7 +14,8 @@ constexpr int Twips(int pixels) {
 }
 
 // The edges stretch from the skin's strips; at 8 pixels wide the corners meet.
-TEST(RingGeometry, A77By25AndAn8PixelWideButton) {
+// A size beyond 16 bits keeps the previous measure, the other one still follows.
+TEST(RingGeometry, A77By25AndAn8PixelWideButtonAndSizesBeyond16Bits) {
   const RingPieces wide = {{
       {0, 0, 4, 4, 0, 0, 4, 4},
       {4, 0, 69, 4, 4, 0, 56, 4},
@@ -33,26 +34,20 @@ TEST(RingGeometry, A77By25AndAn8PixelWideButton) {
   EXPECT_EQ(twips[0], (RingPiece{1, 1, 60, 60, 0, 0, 60, 60}));
   EXPECT_EQ(twips[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
   EXPECT_EQ(twips[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
+  ring.Update(40'000, Twips(25));
+  EXPECT_EQ(ring.Pixels(), wide);
+  ring.Update(Twips(100), 32'768);
+  EXPECT_EQ(ring.Pixels()[2].x, 96);
+  EXPECT_EQ(ring.Pixels()[4].y, wide[4].y);
+  ring.Update(32'767, 32'767);  // the largest size that fits
+  EXPECT_EQ(ring.Twips()[2].x, 32'707);
+  EXPECT_EQ(ring.Twips()[5].y, 32'707);
 
   RingPieces narrow = wide;
   for (int i : {2, 3, 4}) narrow[static_cast<std::size_t>(i)].x = 4;
   narrow[1].width = narrow[5].width = 0;
   ring.Update(Twips(8), Twips(25));
   EXPECT_EQ(ring.Pixels(), narrow);
-}
-
-TEST(RingGeometry, ASizeBeyond16BitsKeepsThePreviousMeasures) {
-  RingGeometry ring;
-  ring.Update(Twips(77), Twips(25));
-  const RingPieces before = ring.Pixels();
-  ring.Update(40'000, Twips(25));
-  EXPECT_EQ(ring.Pixels(), before);
-  ring.Update(Twips(100), 32'768);
-  EXPECT_EQ(ring.Pixels()[2].x, 96);           // the width still follows
-  EXPECT_EQ(ring.Pixels()[4].y, before[4].y);  // the height does not
-  ring.Update(32'767, 32'767);                 // the largest size that fits
-  EXPECT_EQ(ring.Twips()[2].x, 32'707);
-  EXPECT_EQ(ring.Twips()[5].y, 32'707);
 }
 
 TEST(Gradient, ColourTextsAndCornersWithWhiteOnTopUnlessInverted) {

@@ -47,46 +47,37 @@ TEST(TrackNumber, TextBothWays) {
   }
 }
 
-TEST(ReadsBackFromSettings, ShiftJisPathsUpToTheValueLimit) {
-  const std::wstring kanji(126, L'曲');  // two bytes each
-  const struct {
-    std::wstring path;
-    bool readsBack;
-  } cases[] = {
-      {L"C:\\音楽\\ｿﾅﾀ 第1番.wav", true},
-      {L"C:\\" + std::wstring(252, L'a'), true},  // 255 bytes
-      {L"C:\\" + std::wstring(253, L'a'), false},
-      {L"C:\\" + kanji, true},  // 3 + 252 bytes
-      {L"C:\\" + kanji + L"a", false},
-      {L"C:\\a.mp3 ", false},  // the file would lose the blank
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ReadsBackFromSettings(c.path), c.readsBack) << c.path.size() << " characters";
-  }
-}
-
-// The path itself, its short form, or nothing with the reason that applies to
-// the chosen path.
+// The path itself when it reads back from the settings file (Shift-JIS, at
+// most 255 bytes, no blanks at the ends), else its short form if that does,
+// else nothing with the reason that applies to the chosen path.
 TEST(MusicFilePathFor, ThePathItselfTheShortFormOrNothingWithAReason) {
+  const std::wstring kanji = L"C:\\" + std::wstring(126, L'曲');  // 3 + 252 bytes
   const std::wstring longPath = L"C:\\" + std::wstring(260, L'b') + L".mp3";
-  const std::wstring foreign = L"C:\\Música\\a.mp3";
+  const std::wstring foreign = L"C:\\Música\\a.mp3", none;
   const struct {
     std::wstring chosen, shortForm, stored;
     PathRefusal refusal;
   } cases[] = {
-      {L"C:\\音楽\\a.mp3", L"C:\\A.MP3", L"C:\\音楽\\a.mp3", PathRefusal::kNone},
+      {L"C:\\音楽\\ｿﾅﾀ 第1番.wav", L"C:\\A.WAV", L"C:\\音楽\\ｿﾅﾀ 第1番.wav", PathRefusal::kNone},
+      {L"C:\\" + std::wstring(252, L'a'), none, L"C:\\" + std::wstring(252, L'a'),
+       PathRefusal::kNone},
+      {L"C:\\" + std::wstring(253, L'a'), none, none, PathRefusal::kLength},
+      {kanji, none, kanji, PathRefusal::kNone},
+      {kanji + L"a", none, none, PathRefusal::kLength},
+      {L"C:\\a.mp3 ", none, none, PathRefusal::kCharacters},  // the file would lose the blank
       {foreign, L"C:\\MSICA~1\\A.MP3", L"C:\\MSICA~1\\A.MP3", PathRefusal::kNone},
       {longPath, L"C:\\BBBBBB~1.MP3", L"C:\\BBBBBB~1.MP3", PathRefusal::kNone},
-      {foreign, L"", L"", PathRefusal::kCharacters},  // the volume keeps no short names
-      {foreign, L"C:\\Música\\A.MP3", L"", PathRefusal::kCharacters},
-      {longPath, longPath, L"", PathRefusal::kLength},
-      {L"C:\\" + std::wstring(300, L'é'), L"", L"", PathRefusal::kCharacters},
+      {foreign, none, none, PathRefusal::kCharacters},  // the volume keeps no short names
+      {foreign, L"C:\\Música\\A.MP3", none, PathRefusal::kCharacters},
+      {longPath, longPath, none, PathRefusal::kLength},
+      {L"C:\\" + std::wstring(300, L'é'), none, none, PathRefusal::kCharacters},
   };
   for (const auto& c : cases) {
     const MusicFilePath result =
         MusicFilePathFor(c.chosen, [&](const std::wstring&) { return c.shortForm; });
-    EXPECT_EQ(result.path, c.stored);
-    EXPECT_EQ(result.refusal, c.refusal);
+    EXPECT_EQ(result.path, c.stored) << c.chosen.size() << " characters";
+    EXPECT_EQ(result.refusal, c.refusal) << c.chosen.size() << " characters";
+    EXPECT_EQ(ReadsBackFromSettings(c.chosen), c.stored == c.chosen);
   }
   EXPECT_EQ(MusicFilePathFor(foreign, nullptr).refusal, PathRefusal::kCharacters);
   EXPECT_NE(RefusalText(PathRefusal::kCharacters), RefusalText(PathRefusal::kLength));

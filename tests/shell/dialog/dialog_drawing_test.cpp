@@ -40,6 +40,7 @@ TEST(TilePositions, OneTileBeyondTheBottomAndOneColumnBeyondTheRight) {
       {10, 25, 4},  // 0, 10, 20, 30: the tile at 30 starts past 25
       {10, 20, 4},  // an edge on a tile boundary is not yet past it
       {10, 0, 2},   // even an empty target gets its tiles
+      {1, 2, 4},    // a one-pixel tile
       {0, 165, 0},  // a tile without area draws nothing
       {-1, 165, 0},
   };
@@ -52,6 +53,7 @@ TEST(TilePositions, OneTileBeyondTheBottomAndOneColumnBeyondTheRight) {
     }
   }
   EXPECT_TRUE(TilePositions(556, 0, 469, 165).empty());
+  EXPECT_TRUE(TilePositions(0, 20, 469, 165).empty());
 }
 
 }  // namespace

@@ -31,28 +31,12 @@ Pixels Capture(HDC source, int width, int height) {
   return pixels;
 }
 
-Pixels Picture() {
-  const rt::Picture picture = LoadPreviewPicture();
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, picture.Bitmap());
-  Pixels pixels = Capture(dc, kPreviewPictureWidth, kPreviewPictureHeight);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return pixels;
-}
-
 // A bordered parent, so that its outer size (which the preview takes) is
 // larger than the client area the preview is seen in. Parents stay until the
 // process ends: the preview ends the program when its parent goes.
 HWND Parent(int outerWidth, int outerHeight) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  windowClass.lpszClassName = L"PreviewParent";
-  RegisterClassW(&windowClass);
-  return CreateWindowExW(0, L"PreviewParent", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10,
-                         outerWidth, outerHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+  return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10, outerWidth,
+                         outerHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // What the preview shows inside parent: the client area's pixels.
@@ -72,22 +56,15 @@ Pixels Shown(HWND parent, RECT& client) {
   return pixels;
 }
 
-// Whether the shown pixels in client match the picture at the top left, and
-// are black wherever the picture does not reach.
-bool ShowsPictureTopLeft(const Pixels& shown, const RECT& client, const Pixels& picture) {
-  int wrong = 0;
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) {
-      const bool inside = x < kPreviewPictureWidth && y < kPreviewPictureHeight;
-      wrong += shown[static_cast<std::size_t>(y * client.right + x)] !=
-               (inside ? picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)] : 0);
-    }
-  }
-  return wrong == 0;
-}
-
+// Larger than the picture: the picture at the top left at its own size, black
+// to the right and below it; smaller: only the picture's top-left part.
 TEST(PreviewWindow, ShowsTheGlowingFieldTopLeftAtItsOwnSize) {
-  const Pixels picture = Picture();
+  const rt::Picture loaded = LoadPreviewPicture();
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, loaded.Bitmap());
+  const Pixels picture = Capture(dc, kPreviewPictureWidth, kPreviewPictureHeight);
+  SelectObject(dc, old);
+  DeleteDC(dc);
   ASSERT_EQ(picture.size(), std::size_t{kPreviewPictureWidth * kPreviewPictureHeight});
   // The program holds the glowing field on black.
   int black = 0, coloured = 0;
@@ -99,16 +76,20 @@ TEST(PreviewWindow, ShowsTheGlowingFieldTopLeftAtItsOwnSize) {
   EXPECT_GT(black, static_cast<int>(picture.size()) / 2);
   EXPECT_GT(coloured, static_cast<int>(picture.size()) / 100);
 
-  // Larger than the picture: black to the right and below it; smaller: only
-  // the picture's top-left part.
-  RECT client{};
-  const Pixels large = Shown(Parent(260, 200), client);
-  ASSERT_GT(client.right, kPreviewPictureWidth);
-  ASSERT_GT(client.bottom, kPreviewPictureHeight);
-  EXPECT_TRUE(ShowsPictureTopLeft(large, client, picture));
-  const Pixels small = Shown(Parent(100, 80), client);
-  ASSERT_LT(client.right, kPreviewPictureWidth);
-  EXPECT_TRUE(ShowsPictureTopLeft(small, client, picture));
+  for (const SIZE outer : {SIZE{260, 200}, SIZE{100, 80}}) {
+    RECT client{};
+    const Pixels shown = Shown(Parent(outer.cx, outer.cy), client);
+    EXPECT_EQ(client.right > kPreviewPictureWidth, outer.cx > kPreviewPictureWidth);
+    int wrong = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+      for (int x = 0; x < client.right; ++x) {
+        const bool inside = x < kPreviewPictureWidth && y < kPreviewPictureHeight;
+        wrong += shown[static_cast<std::size_t>(y * client.right + x)] !=
+                 (inside ? picture[static_cast<std::size_t>(y * kPreviewPictureWidth + x)] : 0);
+      }
+    }
+    EXPECT_EQ(wrong, 0) << outer.cx << " x " << outer.cy;
+  }
 }
 
 }  // namespace

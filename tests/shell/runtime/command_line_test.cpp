@@ -19,6 +19,7 @@ TEST(ArgumentText, DropsTheProgramAndTheBlanksAfterItAndKeepsTheRestAsItStands) 
       {L"z.scr", L""},
       {L"\"C:\\a b\\z.scr\"   ", L""},
       {L"\"C:\\never closed /s", L""},
+      {L"\"\" /s", L"/s"},
       {L"", L""},
   };
   for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.line), c.arguments) << c.line;

@@ -19,15 +19,12 @@ TEST(Twips, OneRoundingToPixelsForWholeAndFractionalTwips) {
   }
 }
 
-TEST(Twips, EveryEdgeOfAPlaceRoundsOnItsOwn) {
-  // The size in pixels is the same wherever the control sits.
+// Each edge rounds on its own, so the size in pixels is the same wherever
+// the control sits; a surface measured in pixels rounds the same way.
+TEST(Twips, PlacesAndPixelSurfacesRoundTheSameWay) {
   EXPECT_EQ(PixelPlaceOf({8, 8, 22, 22}), (PixelPlace{1, 1, 1, 1}));
-  EXPECT_EQ(PixelPlaceOf({7, 0, 22, 8}), (PixelPlace{0, 0, 1, 1}));
+  EXPECT_EQ(PixelPlaceOf({7, -8, 22, 8}), (PixelPlace{0, -1, 1, 1}));
   EXPECT_EQ(PixelPlaceOf(PixelBounds(12, 16, 469, 165)), (PixelPlace{12, 16, 469, 165}));
-  EXPECT_EQ(PixelPlaceOf({-8, 0, 0, 0}), (PixelPlace{-1, 0, 0, 0}));
-}
-
-TEST(Twips, PixelModeRoundsTheSameWay) {
   EXPECT_EQ(ToPixels(2.5, ScaleMode::kPixels), 3);
   EXPECT_EQ(ToPixels(-2.5, ScaleMode::kPixels), -3);
   EXPECT_EQ(ToPixels(37.5, ScaleMode::kTwips), 3);
