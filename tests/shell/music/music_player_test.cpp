@@ -117,12 +117,20 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     EXPECT_EQ(device.calls, expected) << "repeat " << c.repeat << ", track " << c.track;
     EXPECT_EQ(CdAlive, kTrue);
   }
-  // The track reply is read as a number: blanks and a sign before it are allowed.
-  device.answers = {{L"status cdaudio current track", {0, L" +3"}}};
+  // The track reply is read as a number: blanks and a sign before it are
+  // allowed, and a reply without one reads as no track at all.
   device.cdMode = L"playing";
-  device.calls = {};
-  CD_Check(3);
-  EXPECT_EQ(device.calls.size(), 3u) << "no jump back to track 3";
+  const struct {
+    const wchar_t* reply;
+    std::int16_t repeat;
+    std::size_t sent;
+  } replies[] = {{L" +3", 3, 3}, {L" ", 1, 5}};  // 5: the jump back was sent
+  for (const auto& r : replies) {
+    device.answers = {{L"status cdaudio current track", {0, r.reply}}};
+    device.calls = {};
+    CD_Check(r.repeat);
+    EXPECT_EQ(device.calls.size(), r.sent) << testing::PrintToString(std::wstring(r.reply));
+  }
 }
 
 TEST_F(MusicTest, Mp3IsOpenedQuotedPlayedOnlyWhenItOpensAndRestartedWhenItEnds) {

@@ -71,6 +71,9 @@ TEST(ProfileText, WritingKeepsEveryOtherLine) {
                            " = 1 \r\nunrelated line\r\nx=y\r\n\r\n[Last]\nb=2";
   EXPECT_EQ(Set(text, kKind, "2"), "; comment\r\n[Other]\r\na = 1\r\n\r\n[Section]\r\n" + kKind +
                                        "=2\r\nunrelated line\r\nx=y\r\n\r\n[Last]\r\nb=2\r\n");
+  // Lines may end in LF or CR alone; each ends one line.
+  EXPECT_EQ(Set("[Section]\n" + kKind + "=1\n\n\r\r[Last]", kKind, "2"),
+            "[Section]\r\n" + kKind + "=2\r\n\r\n\r\n\r\n[Last]\r\n");
   // A new key goes after the last key of its section, before blank lines.
   EXPECT_EQ(Set(text, kRepeat, "5"), "; comment\r\n[Other]\r\na = 1\r\n\r\n[Section]\r\n" + kKind +
                                          " = 1 \r\nunrelated line\r\nx=y\r\n" + kRepeat +

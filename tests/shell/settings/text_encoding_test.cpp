@@ -52,10 +52,11 @@ TEST(SettingsFileEncoding, FilesSavedAsUnicodeReadAsShiftJis) {
   EXPECT_EQ(Cp932TextOfFile("\xEF\xBB\xBFk=\xC4\x81"), "k=?");
   EXPECT_EQ(WideFromUtf8("a\xC3"), L"a\uFFFD");
   EXPECT_EQ(WideFromUtf8("\xED\xA0\x80"), L"\uFFFD");  // an encoded surrogate
-  EXPECT_EQ(WideFromUtf8("\xEF\xBC\xA1\xF4\x8F\xBF\xBF"), L"\uFF21\U0010FFFF");
+  EXPECT_EQ(WideFromUtf8("\xE0\xA0\x80\xEF\xBC\xA1\xF4\x8F\xBF\xBF"), L"\u0800\uFF21\U0010FFFF");
   EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8\x41\x00", 4), false), L"\uFFFDA");
   EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8", 2), false), L"\uFFFD");
-  EXPECT_EQ(WideFromUtf16(std::string("\xD8\x3D\xDE\x00", 4), true), L"\U0001F600");
+  EXPECT_EQ(WideFromUtf16(std::string("\xD8\x3D\xDE\x00\xDB\xFF\xDF\xFF", 8), true),
+            L"\U0001F600\U0010FFFF");
 }
 
 }  // namespace
