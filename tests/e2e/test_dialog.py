@@ -7,12 +7,9 @@ import time
 
 from harness import WineTestCase
 
-SHELL = "ゼルヴェイン.scr"
-RENDERER = "ゼルヴェイン.dll"
-SETTINGS = "ゼルヴェイン.ini"
-HELP_PAGE = "ゼルヴェイン.html"
-DIALOG_TITLE = "<ゼルヴェイン>"
-CHOOSER_TITLE = "ﾌｧｲﾙを開く"
+SHELL, RENDERER = "ゼルヴェイン.scr", "ゼルヴェイン.dll"
+SETTINGS, HELP_PAGE = "ゼルヴェイン.ini", "ゼルヴェイン.html"
+DIALOG_TITLE, CHOOSER_TITLE = "<ゼルヴェイン>", "ﾌｧｲﾙを開く"
 KIND_KEY, REPEAT_KEY, FILE_KEY = "BGM区分", "BGMﾘﾋﾟｰﾄ", "BGMﾌｧｲﾙ"
 
 WS_DISABLED = 0x08000000

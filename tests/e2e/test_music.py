@@ -35,11 +35,9 @@ class MusicTest(WineTestCase):
         self.addCleanup(self.recording.stop)
 
     def play(self, tone_name, tone_seconds, repeat, span):
-        """Runs the saver with a tone file (its type following its name) as its
-        music; returns the shell's process and span seconds of what was heard
-        from the first loud window on: "#" for a loud window, "." for a quiet
-        one, where a single quiet window inside loud sound (on a loaded
-        machine) counts as loud."""
+        """Runs the saver with a tone file as its music; returns the shell's process
+        and span seconds heard from the first loud window on, "#" loud and "." quiet
+        (one quiet window inside loud sound, on a loaded machine, counts as loud)."""
         tone = self.scratch / tone_name
         subprocess.run(["sox", "-n", "-r", "44100", "-c", "2", str(tone), "synth",
                         str(tone_seconds), "sine", "440", "vol", "0.5"],
