@@ -107,7 +107,8 @@ class LifecycleTest(WineTestCase):
         self.assertTrue(where.lower().endswith(r"\appdata\local\programs\ゼルヴェイン"), where)
         self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SHIPPED + (UNINSTALLER,)))
         with zipfile.ZipFile(self.product_path(ZIP)) as z:
-            self.assertTrue(all(z.read(n) == (folder / n).read_bytes() for n in SHIPPED))
+            self.assertTrue(all(z.read(n) == (folder / n).read_bytes() for n in SHIPPED),
+                            "the installed files differ from the zip's")
 
         # The entry in the user's list of installed apps.
         uninstaller = f'"{where}\\{UNINSTALLER}"'
