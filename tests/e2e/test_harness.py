@@ -1,67 +1,42 @@
-"""The probe and the harness themselves: a test that passes because the harness
-misreads what it sees protects nothing."""
+"""The harness's own verdict on the programs' failure trace, which every other
+module relies on: a failure report that a test did not declare fails it."""
 
-import shutil
+import unittest
 
-from harness import Screenshot, WineTestCase, parse_records
-from harness.screen import _parse_ppm
+from harness import WineTestCase, failure_reports
 
-JAPANESE_TITLE = "<ゼルヴェイン> 試験"
+# Lines as Wine 8 writes them with WINEDEBUG=warn+seh: only the programs' own
+# debugger output counts, with or without its closing line break.
+WINE_LOG = "\n".join([
+    r'0024:warn:seh:OutputDebugStringA "Zelvane renderer: failure: wglMakeCurrent: '
+    r'\x83t\x83@ (error 2000)\n"',
+    r'0024:warn:seh:dispatch_exception "Zelvane renderer: failure: wglMakeCurrent\n"',
+    r'0030:warn:seh:OutputDebugStringA "another program\n"',
+    r'0030:warn:seh:OutputDebugStringA "Zelvane shell: failure: errors-suppressed step: x"',
+])
 
 
-class HarnessTest(WineTestCase):
-    def test_output_and_pictures_are_read_as_written(self):
-        self.assertEqual(parse_records("hwnd=1\ntitle=a\\\\b\\nc\n\nhwnd=2\ntitle=\n\n"),
-                         [{"hwnd": "1", "title": "a\\b\nc"}, {"hwnd": "2", "title": ""}])
-        # 2 x 2 pixels: black, near-black, saturated red, bright grey.
-        data = b"P6\n# comment\n2 2\n255\n" + bytes([0, 0, 0, 10, 12, 8, 250, 20, 0, 200, 200, 200])
-        width, height, rgb = _parse_ppm(data)
-        shot = Screenshot(width, height, rgb, None)
-        stats = shot.stats(step=1)
-        self.assertEqual((stats.pixels, stats.black, stats.coloured), (4, 2, 1))
-        self.assertEqual(shot.pixel(0, 1), (250, 20, 0))
-        changed = Screenshot(2, 2, rgb[:3] + bytes([40, 12, 8]) + rgb[6:], None)
-        self.assertEqual((shot.difference(changed), shot.difference(shot)), (0.25, 0.0))
+class LoggedProcess:
+    name = "ゼルヴェイン.scr"
 
-    def test_window_is_found_by_its_exact_title_described_shown_and_closed(self):
-        self.assertEqual(self.probe.wait_for(title=JAPANESE_TITLE, timeout=0.5), [])
-        test_window = self.open_test_window(300, 200, x=100, y=50, title=JAPANESE_TITLE,
-                                            color="FF0000")
-        [window] = self.probe.find(title=JAPANESE_TITLE)
-        self.assertEqual((window.hwnd, window.cls, window.parent, window.visible, window.left,
-                          window.top, window.width, window.height, window.client_width),
-                         (test_window.hwnd, "ZelvaneProbeWindow", 0, True, 100, 50, 300, 200, 300))
-        self.assertEqual(self.probe.find(title=JAPANESE_TITLE, cls="Other"), [])
-        self.assertEqual(self.probe.find(title=JAPANESE_TITLE[:-1]), [])
+    def failure_reports(self):
+        return failure_reports(WINE_LOG)
 
-        self.x.move_mouse(1000, 900)  # keep the pointer out of the picture
-        def red_shown():
-            shot = self.screenshot("red")
-            return shot if shot.pixel(250, 150) == (255, 0, 0) else None
 
-        shot = self.wait_until(red_shown, timeout=10, message="red window shown")
-        self.assertEqual((shot.width, shot.height), (1280, 1024))
-        stats = shot.stats((100, 50, 400, 250))
-        self.assertEqual(stats.coloured, stats.pixels)
-
-        self.assertFalse(self.probe.wait_gone(title=JAPANESE_TITLE, timeout=0.5))
-        self.assertTrue(self.probe.post(test_window.hwnd, "WM_CLOSE"))
-        self.assertTrue(self.probe.wait_gone(title=JAPANESE_TITLE, timeout=5))
-        self.assertEqual(self.wait_for_exit(test_window.process), 0)
-        self.assertEqual(test_window.events(), ["close", "destroy"])
-
-    def test_a_product_process_left_running_fails_the_test(self):
-        # The probe under the renderer's file name stands in for a product
-        # program that another program started and that outlived the test.
-        stand_in = self.scratch / "bin" / "ゼルヴェイン.dll"
-        stand_in.parent.mkdir()
-        shutil.copy(self.probe.executable, stand_in)
-        process = self.session.start(stand_in, "window", "--title", "Zelvane_VC",
-                                     output_dir=self.scratch)
-        self.assertTrue(self.probe.wait_for(title="Zelvane_VC", timeout=30))
-        with self.assertRaises(AssertionError) as failure:
-            self._check_nothing_left()
-        self.assertIn("ゼルヴェイン.dll", str(failure.exception))
-        self.assertIn("Zelvane_VC", str(failure.exception))
-        self.assertFalse(process.is_running())
-        self.assertEqual(self.session.product_processes(), [])
+class HarnessTest(unittest.TestCase):
+    def test_a_failure_report_fails_the_test_unless_declared(self):
+        self.assertEqual(failure_reports(WINE_LOG), [
+            r"renderer: wglMakeCurrent: \x83t\x83@ (error 2000)",
+            "shell: errors-suppressed step: x",
+        ])
+        for expected, fails in (((r"^renderer: wglMakeCurrent",), True),
+                                ((r"^renderer: wglMakeCurrent", r"errors-suppressed"), False)):
+            case = WineTestCase()
+            case._started, case._expected_failures = [LoggedProcess()], []
+            case.expect_failures(*expected)
+            try:
+                case._check_failure_reports()
+            except AssertionError:
+                self.assertTrue(fails, expected)
+            else:
+                self.assertFalse(fails, expected)

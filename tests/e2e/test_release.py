@@ -1,9 +1,7 @@
 """What users are handed: the installer, the portable zip and the help page.
-The installer runs silently (/S) in the locale's Wine prefix; what it leaves is
-read from the prefix's files and, through `reg export`, from its registry. Each
-lifecycle test starts from a prefix without an installation."""
+The installer runs silently (/S); what it leaves is read from the Wine prefix's
+files and, through `reg export`, its registry."""
 
-import html.parser
 import re
 import shutil
 import struct
@@ -78,8 +76,7 @@ class LifecycleTest(WineTestCase):
                     *[p for p in rest.split("\\") if p])
 
     def install(self):
-        """Runs the installer silently; returns its uninstall entry and the
-        installation folder (Unix path)."""
+        """The uninstall entry and the installation folder of a silent install."""
         status = self.session.run(self.product_path(SETUP), "/S", output_dir=self.scratch,
                                   timeout=TIMEOUT)[0]
         self.assertEqual(status, 0, "the installer failed")
@@ -110,21 +107,14 @@ class LifecycleTest(WineTestCase):
         self.assertTrue(where.lower().endswith(r"\appdata\local\programs\ゼルヴェイン"), where)
         self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SHIPPED + (UNINSTALLER,)))
         with zipfile.ZipFile(self.product_path(ZIP)) as z:
-            for name in SHIPPED:
-                with self.subTest(file=name):
-                    self.assertEqual(z.read(name), (folder / name).read_bytes())
+            self.assertTrue(all(z.read(n) == (folder / n).read_bytes() for n in SHIPPED),
+                            "the installed files differ from the zip's")
 
         # The entry in the user's list of installed apps.
-        uninstaller = f"{where}\\{UNINSTALLER}"
-        self.assertEqual({k: entry[k] for k in ("DisplayVersion", "DisplayIcon", "UninstallString",
-                                                "QuietUninstallString", "NoModify", "NoRepair")},
-                         {"DisplayVersion": VERSION, "DisplayIcon": f"{where}\\{SAVER},0",
-                          "UninstallString": f'"{uninstaller}"',
-                          "QuietUninstallString": f'"{uninstaller}" /S', "NoModify": 1,
-                          "NoRepair": 1})
-        self.assertIn("ゼルヴェイン", entry["DisplayName"])
-        size_kb = sum(p.stat().st_size for p in folder.iterdir()) / 1024
-        self.assertAlmostEqual(entry["EstimatedSize"], size_kb, delta=8)
+        uninstaller = f'"{where}\\{UNINSTALLER}"'
+        self.assertEqual([entry[k] for k in ("DisplayVersion", "DisplayIcon", "UninstallString",
+                                             "QuietUninstallString", "NoModify", "NoRepair")],
+                         [VERSION, f"{where}\\{SAVER},0", uninstaller, f"{uninstaller} /S", 1, 1])
 
         # The saver is the user's screen saver, under the path Windows starts it
         # by: in short form, as right-click "Install" writes it, each name at
@@ -132,12 +122,8 @@ class LifecycleTest(WineTestCase):
         desktop = self.registry_values(DESKTOP_KEY)
         self.assertEqual(desktop["ScreenSaveActive"], "1")
         registered = desktop[SAVER_VALUE]
-        self.assertTrue(registered.upper().endswith(".SCR"), registered)
         for part in registered.split("\\")[1:]:
-            stem, _, extension = part.partition(".")
-            self.assertNotIn(" ", part, registered)
-            self.assertLessEqual((len(stem.encode("cp932")), len(extension.encode("cp932"))),
-                                 (8, 3), registered)
+            self.assertRegex(part.encode("cp932"), rb"^[^ .]{1,8}(\.[^ .]{1,3})?$", registered)
 
         # It runs from there: /s shows the field, and a key ends it.
         process = self.start_program(registered, "/s")
@@ -178,29 +164,7 @@ class LifecycleTest(WineTestCase):
         self.assertEqual(self.registry_values(DESKTOP_KEY)[SAVER_VALUE], other)
 
 
-class _PageReader(html.parser.HTMLParser):
-    def __init__(self):
-        super().__init__()
-        self.targets, self.links, self.resources, self.languages = [], [], [], []
-
-    def handle_starttag(self, tag, attrs):
-        attrs = dict(attrs)
-        self.targets += [attrs[n] for n in ("id", "name") if attrs.get(n)]
-        self.languages += [attrs["lang"]] if "lang" in attrs else []
-        self.resources += [attrs[n] for n in ("src", "href")
-                           if n in attrs and (n == "src" or tag == "link")]
-        self.links += [attrs["href"]] if "href" in attrs and tag != "link" else []
-
-
 class PackageTest(WineTestCase):
-    def test_installer_pages_speak_the_systems_language(self):
-        installer = self.start_program(self.product_path(SETUP))
-        title = {"ja": "ゼルヴェイン セットアップ", "en": "ゼルヴェイン Setup"}[self.session.locale]
-        try:
-            self.assertEqual(len(self.probe.wait_for(title=title, visible=True, timeout=30)), 1)
-        finally:
-            installer.kill()
-
     def test_zip_and_programs_carry_the_files_and_the_one_version(self):
         with zipfile.ZipFile(self.product_path(ZIP)) as z:
             self.assertEqual(sorted(m.filename for m in z.infolist()), sorted(SHIPPED))
@@ -218,13 +182,8 @@ class PackageTest(WineTestCase):
 
     def test_the_built_page_is_whole_and_self_contained(self):
         text = self.product_path(HELP_PAGE).read_text(encoding="utf-8")
-        page = _PageReader()
-        page.feed(text)
-        self.assertEqual([href for href in page.links
-                          if href.startswith("#") and href[1:] not in page.targets], [])
-        self.assertEqual(page.resources, [])
+        targets = re.findall(r'\s(?:id|name)="([^"]+)"', text)
+        self.assertEqual([href for href in re.findall(r'\shref="#([^"]*)"', text)
+                          if href not in targets], [])
+        self.assertEqual(re.findall(r'\ssrc=|<link\s', text), [], "resources of its own")
         self.assertEqual(re.findall(r"@[A-Za-z_]+@", text), [], "unfilled placeholders")
-        self.assertEqual((page.languages[0], "en" in page.languages), ("ja", True))
-        for name in SHIPPED + (SETTINGS, SETUP, ZIP):
-            with self.subTest(mentions=name):
-                self.assertIn(name, text)

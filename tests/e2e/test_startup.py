@@ -1,7 +1,6 @@
-"""The saver shell's start-up with the real shell program: the missing-renderer
-message, the instance guard and the starts that end at once. Each test runs a
-copy of the shell in a folder of its own; the renderer file beside it is only
-tested for existence, so an empty stand-in serves."""
+"""The shell's start-up: the missing-renderer message, the instance guard and
+the starts that end at once. The renderer beside the copy of the shell is only
+looked for, so an empty file serves."""
 
 import shutil
 
