@@ -197,18 +197,6 @@ class Recording:
         _end(self._popen)
 
 
-def runs(levels, loud_level):
-    """The levels as alternating runs: a list of (loud, number of windows)."""
-    result = []
-    for level in levels:
-        loud = level >= loud_level
-        if result and result[-1][0] == loud:
-            result[-1] = (loud, result[-1][1] + 1)
-        else:
-            result.append((loud, 1))
-    return result
-
-
 def wait_seconds(recording, start, seconds, timeout=None):
     """Waits until seconds of sound have been recorded after start (bytes)."""
     recording.wait_for(start + seconds_to_bytes(seconds), timeout=timeout or seconds + 30.0)

@@ -206,19 +206,20 @@ class Probe:
                                      name="probe-window")
 
         def described():
-            records = parse_records(process.stdout_text())
-            if records and "hwnd" in records[0] and "owner" in records[0]:
-                return records[0]
+            # Only a record ended by its empty line is whole.
+            text = process.stdout_text()
+            if "\n\n" in text:
+                return parse_records(text)[0]
             if not process.is_running():
                 raise RuntimeError(f"the probe window ended: {process.stderr_text()}")
             return None
 
         try:
-            record = wait_until(described, timeout, message="probe test window")
+            return TestWindow(process, Window.from_record(
+                wait_until(described, timeout, message="probe test window")))
         except Exception:
             process.kill()
             raise
-        return TestWindow(process, Window.from_record(record))
 
     def destroy(self, hwnd):
         """Destroys a test window of the probe (by its own thread, as Windows requires)."""
