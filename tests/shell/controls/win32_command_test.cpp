@@ -1,6 +1,5 @@
-// The push button under Wine, driven by window messages on a form of its own,
-// its face read back from the button's surface and its window. How it lights
-// up, looks pressed and ignores clicks while disabled under a real mouse is
+// The push button under Wine, driven by window messages on a form of its own.
+// Its hover and pressed faces, and a disabled button ignoring a real mouse, are
 // checked on the settings dialog end to end.
 #include <gtest/gtest.h>
 
@@ -21,52 +20,26 @@ constexpr int kWidth = 77, kHeight = 25, kMiddle = kWidth / 2;  // pixels
 constexpr Colour kOutline = rt::Rgb(0x00, 0x3C, 0x74);
 constexpr Colour kSelectedTopInner = rt::Rgb(0xCE, 0xE7, 0xFF);
 constexpr Colour kDisableOutline = rt::Rgb(0xC9, 0xC7, 0xBA);
-const rt::FontSpec kDialogFont{L"ＭＳ Ｐゴシック",  9.75, 400, false, false, false,
-                               rt::kShiftJisCharset};
-
-rt::FormLayout Layout() {
-  rt::FormLayout layout;
-  layout.border = rt::BorderStyle::kFixedDialog;
-  layout.clientWidth = rt::PixelsToTwips(200);
-  layout.clientHeight = rt::PixelsToTwips(60);
-  return layout;
-}
 
 struct ButtonForm : rt::Form {
-  ButtonForm() : Form(Layout()) {
-    Cmd_Set.Click = [this] { ++setClicks; };
-  }
+  ButtonForm()
+      : Form({.caption = {},
+              .border = rt::BorderStyle::kFixedDialog,
+              .clientWidth = rt::PixelsToTwips(200),
+              .clientHeight = rt::PixelsToTwips(60),
+              .appearance = {}}) {}
   void Form_Load() override {
     Cmd_Set.Initialize();
     Cmd_Cancel.Initialize();
   }
 
-  int setClicks = 0;
-  Command Cmd_Set{*this, rt::PixelBounds(10, 10, kWidth, kHeight),
-                  rt::PropertyBag{{L"Caption", L"設定"}, {L"Font", kDialogFont}}};
+  Command Cmd_Set{*this, rt::PixelBounds(10, 10, kWidth, kHeight), rt::PropertyBag{}};
   Command Cmd_Cancel{*this, rt::PixelBounds(100, 10, kWidth, kHeight)};
 };
 
-// A pixel of the face as drawn on the button's surface (caption not included).
+// A pixel of the face as drawn on the button's surface, without the caption.
 Colour Face(Command& button, int x, int y) {
   return GetPixel(button.Canvas().hDC(), x, y);
-}
-
-// How often the window shows the colour, caption included.
-long Shows(HWND window, Colour colour) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  long count = 0;
-  for (int i = 0; i < kWidth * kHeight; ++i)
-    count += GetPixel(dc, i % kWidth, i / kWidth) == colour;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return count;
 }
 
 class CommandTest : public testing::Test {
@@ -94,8 +67,8 @@ class CommandTest : public testing::Test {
 };
 
 // The skin's 4 x 4 corners unscaled and its edges stretched around a vertical
-// gradient from white at the top to lavender at the bottom; a black caption.
-TEST_F(CommandTest, LoadedFromItsBagItShowsTheIdleFaceWithItsCaption) {
+// gradient from white at the top to lavender at the bottom.
+TEST_F(CommandTest, TheIdleFaceIsTheSkinsRingAroundTheGradient) {
   HANDLE skin = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COMMAND_NORMAL),
                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
   HDC dc = CreateCompatibleDC(nullptr);
@@ -119,13 +92,12 @@ TEST_F(CommandTest, LoadedFromItsBagItShowsTheIdleFaceWithItsCaption) {
       EXPECT_NEAR((Face(button, kMiddle, y) >> (8 * i)) & 0xFF, expected, 2) << y << ", " << i;
     }
   }
-  EXPECT_GT(Shows(button.hWnd(), rt::kBlack), 0);
 }
 
-// The pointer watch sees the pointer leave a pressed button for the form: it
-// falls back to the focused face, and the release there raises no Click; a
-// press and release over it does.
-TEST_F(CommandTest, PointerLeavingWhileHeldCancelsTheClick) {
+// The pointer watch sees the pointer leave a pressed button for the form, and
+// the button falls back to the focused face; what a release does then is the
+// behaviour's state table.
+TEST_F(CommandTest, PointerLeavingWhileHeldFallsBackToTheFocusedFace) {
   RECT place;
   GetWindowRect(button.hWnd(), &place);
   SetCursorPos(place.left + 30, place.top + 12);
@@ -137,34 +109,18 @@ TEST_F(CommandTest, PointerLeavingWhileHeldCancelsTheClick) {
   SetCursorPos(place.left - 5, place.top + 12);
   PumpFor(3000, [&] { return button.Behaviour().ButtonState() == 3; });
   EXPECT_EQ(Face(button, kMiddle, 2), kSelectedTopInner);
-  Send(WM_LBUTTONUP, 0, -5);
-  EXPECT_EQ(form.setClicks, 0);
-  Send(WM_MOUSEMOVE, 0, 30);
-  Send(WM_LBUTTONDOWN, MK_LBUTTON, 30);
-  Send(WM_LBUTTONUP, 0, 30);
-  EXPECT_EQ(form.setClicks, 1);
 }
 
 // Disabled is the button's own flag: its window stays enabled, so it still
-// takes the focus and passes it on with Tab, but shows Disable with grey text
-// and ignores the mouse.
-TEST_F(CommandTest, ADisabledButtonShowsDisableIgnoresTheMouseAndStillTakesTheFocus) {
+// takes the focus and passes it on with Tab.
+TEST_F(CommandTest, ADisabledButtonShowsDisableAndStillTakesTheFocus) {
   button.SetEnabled(false);
-  EXPECT_TRUE(IsWindowEnabled(button.hWnd()));
   EXPECT_EQ(Face(button, 1, 12), kDisableOutline);
-  EXPECT_EQ(Shows(button.hWnd(), rt::kBlack), 0);
-  EXPECT_GT(Shows(button.hWnd(), GetSysColor(COLOR_GRAYTEXT)), 0);
-  Send(WM_MOUSEMOVE, 0, 30);
   Send(WM_LBUTTONDOWN, MK_LBUTTON, 30);
   EXPECT_EQ(GetFocus(), button.hWnd());
-  Send(WM_LBUTTONUP, 0, 30);
-  EXPECT_EQ(form.setClicks, 0);
-  EXPECT_EQ(Face(button, 1, 12), kDisableOutline);
   PostMessageW(button.hWnd(), WM_KEYDOWN, VK_TAB, 0);
   PumpFor(3000, [&] { return GetFocus() == form.Cmd_Cancel.hWnd(); });
   EXPECT_EQ(GetFocus(), form.Cmd_Cancel.hWnd());
-  button.SetEnabled(true);
-  EXPECT_EQ(Face(button, 1, 12), kOutline);
 }
 
 }  // namespace
