@@ -17,8 +17,7 @@ bool SaysNoWait(SwapWaitDetector& detector, int rate, double seconds, int64_t st
   return said;
 }
 
-// Frames shown in `seconds` over a swap that returns at once, drawing taking
-// `drawTicks` and every wait lasting exactly until the pacer's deadline.
+// Frames in `seconds` over a swap that returns at once, each wait ending at the deadline.
 int FramesOverNonWaitingSwap(FramePacer& pacer, int64_t drawTicks, int seconds) {
   int64_t now = 5 * kSecond;
   const int64_t end = now + seconds * kSecond;
@@ -47,8 +46,7 @@ TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
     SwapWaitDetector detector;
     EXPECT_EQ(SaysNoWait(detector, rate, fast ? 0.3 : 3.0), fast) << rate;
   }
-  // A slow start does not hide fast frames later, and it stays so once frames
-  // slow down (paced by the timer).
+  // A slow start hides nothing later, and once seen it stays when frames slow down.
   SwapWaitDetector detector;
   EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
   EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
@@ -67,8 +65,7 @@ TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
   const int first = FramesOverNonWaitingSwap(shortRun, 1000, 10);
   EXPECT_GT(first, 600 + 2000);
   EXPECT_NEAR(FramesOverNonWaitingSwap(longRun, 1000, 20) - first, 600, 1);
-  // A waiting swap paces by itself; a pass that showed nothing waits a tick.
-  // The tick of an earlier unpaced pass is forgotten.
+  // A waiting swap paces itself; a pass showing nothing waits a tick, forgotten once paced.
   FramePacer waiting(true);
   EXPECT_EQ(waiting.AfterPass(0, false), kFramePeriod);
   for (int frame = 1; frame <= 300; ++frame) {

@@ -12,8 +12,7 @@
 namespace {
 using Values = std::array<float, 3>;
 
-// Logs the drawing calls, one letter each: c(olour) p(ush) t(ranslate) s(cale)
-// g(low) o (pop).
+// Logs the calls: c(olour) p(ush) t(ranslate) s(cale) g(low) o (pop).
 struct RecordingDrawer {
   std::string calls;
   std::vector<Values> colors, translations;
@@ -57,15 +56,14 @@ TEST(ParticleStep, EveryCoefficientWeighsItsOwnTerm) {
 TEST(ParticleStep, HueFromThePullShiftedAndWrappedSaturationFromItsFraction) {
   // Pulls: 0.03 from (0.5, 0.5, 0.5); 3.06 and 7.29, clamped to 1, from (1, -1, 2)
   // and the start point. Saturation is 1 - t^2, t the fraction of |hue + c[0]|.
-  // The hue is a 32-bit float at every step: 1 + 1e-8 is stored as 1, which stays.
   const TrailPoint small{0.5f, 0.5f, 0.5f, 0, 0}, far{1, -1, 2, 0, 0}, start{};
   using Case = std::tuple<TrailPoint, float, float, float, float>;  // c[0], c[7], hue, saturation
   for (const auto& [from, c0, c7, hue, saturation] :
        {Case{small, -0.75f, -0.5f, 0.53f, 1 - 0.22f * 0.22f},          // wraps up from -0.47
         Case{far, 0.5f, 0.1f, 0.10000002384185791f, 1 - 0.6f * 0.6f},  // wraps down from 1.1
         Case{far, -1.0f, -0.25f, 0.75f, 1 - 0.25f * 0.25f},            // t = -0.25
-        Case{start, 0.0f, 0.0f, 1.0f, 1.0f},  // 1 stays 1; t = 1 has no fraction
-        Case{start, 0.0f, 1e-8f, 1.0f, 1.0f},
+        Case{start, 0.0f, 0.0f, 1.0f, 1.0f},   // 1 stays 1; t = 1 has no fraction
+        Case{start, 0.0f, 1e-8f, 1.0f, 1.0f},  // 1 + 1e-8 is stored as 1, which stays
         Case{small, 0.0f, -0.3f, 0.7300000190734863f, 1 - 0.73f * 0.73f}}) {
     Coefficients c{};
     c[0] = c0, c[7] = c7;
@@ -99,22 +97,18 @@ TEST(ParticleStep, TrailIsDrawnOldestFirstTurnedBrighteningAndTaperingThenDrifts
   EXPECT_EQ((Values{drifted.x, drifted.y, drifted.z}), (Values{9.0f, 3.0f, 1.51f}));
 }
 
-TEST(SwarmStep, CoefficientsWanderAndTurnAtTheBounds) {
+TEST(SwarmStep, CoefficientsWanderAndTurnAtTheBoundsAndAFixedFrameDraws480Points) {
   Swarm swarm;
   swarm.coefficients = {0.99f, -0.99f, 0.5f, -0.5f, 0.25f};
   swarm.coefficientVelocities = {0.02f, -0.02f, 0.5f, -0.5f, 0.25f};
   FieldState field;
-  NullPointDrawer drawer;
+  RecordingDrawer drawer;
   UpdateSwarm(swarm, field, drawer);
   EXPECT_EQ(swarm.coefficients, (Coefficients{1.0f, -1.0f, 1.0f, -1.0f, 0.5f}));
   EXPECT_EQ(swarm.coefficientVelocities, (Coefficients{-0.02f, 0.02f, -0.5f, 0.5f, 0.25f}));
-}
-
-TEST(SwarmStep, AFrameOfTheFixedFieldDraws480Points) {
-  FieldState field;
   InitField(field, kFixedRendererSettings);
-  RecordingDrawer drawer;
-  for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, drawer);
+  drawer.calls.clear();
+  for (Swarm& fixed : field.swarms) UpdateSwarm(fixed, field, drawer);
   EXPECT_EQ(std::count(drawer.calls.begin(), drawer.calls.end(), 'g'), 480);
 }
 
