@@ -51,6 +51,10 @@ TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
   EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
   EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
   EXPECT_TRUE(SaysNoWait(detector, 30, 1.0, 3 * kSecond));
+  // Measured over a quarter of a second; frames shown at the same tick count.
+  SwapWaitDetector burst;
+  for (int frame = 0; frame < 20; ++frame) EXPECT_FALSE(burst.FrameShown(frame < 10 ? 0 : frame));
+  EXPECT_TRUE(burst.FrameShown(kRateMeasuringSpan)) << "20 frames in 0.25 s";
 }
 
 TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {

@@ -17,6 +17,7 @@ TEST(GlowTexture, FallsFromTheCentreToNothingAtTheRimAndUploadsAsOpaqueGrey) {
   }
   EXPECT_EQ(std::count_if(texture.begin(), texture.end(), [](uint8_t t) { return t != 0; }), 2809);
   GlowTextureRgba rgba;
+  rgba.fill(7);
   ExpandGlowTexture(texture, rgba);
   for (size_t i = 0; i < texture.size(); ++i) {
     const uint8_t g = texture[i];

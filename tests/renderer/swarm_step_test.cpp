@@ -64,6 +64,7 @@ TEST(ParticleStep, HueFromThePullShiftedAndWrappedSaturationFromItsFraction) {
         Case{far, -1.0f, -0.25f, 0.75f, 1 - 0.25f * 0.25f},            // t = -0.25
         Case{start, 0.0f, 0.0f, 1.0f, 1.0f},   // 1 stays 1; t = 1 has no fraction
         Case{start, 0.0f, 1e-8f, 1.0f, 1.0f},  // 1 + 1e-8 is stored as 1, which stays
+        Case{start, 0.0f, -1.0f, 0.0f, 1.0f},  // 0 stays 0
         Case{small, 0.0f, -0.3f, 0.7300000190734863f, 1 - 0.73f * 0.73f}}) {
     Coefficients c{};
     c[0] = c0, c[7] = c7;
