@@ -1,11 +1,10 @@
-// A password system for the renderer's tests that logs its calls, one letter
-// each: f(amily) l(oad) r(unning on) v(erify; V when the saver's password
-// dialog flag is up meanwhile) s(topped running) u(nload).
+// A password system that logs its calls: f(amily) l(oad) r(unning on) v(erify;
+// V while the saver's dialog flag is up) s(topped running) u(nload).
 #pragma once
 
 #include <string>
 
-#include "input/dismissal.h"
+#include "input/dismissal_state.h"
 #include "input/password_check.h"
 
 struct FakePassword final : ScreenSaverPasswordSystem {

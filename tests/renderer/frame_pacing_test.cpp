@@ -17,51 +17,40 @@ bool SaysNoWait(SwapWaitDetector& detector, int rate, double seconds, int64_t st
   return said;
 }
 
-// Frames shown in `seconds` over a swap that returns at once, drawing taking
-// `drawTicks` and every wait lasting exactly until the pacer's deadline.
+// Frames in `seconds` over a swap that returns at once, each wait ending at the deadline.
 int FramesOverNonWaitingSwap(FramePacer& pacer, int64_t drawTicks, int seconds) {
   int64_t now = 5 * kSecond;
   const int64_t end = now + seconds * kSecond;
   int frames = 0;
   for (; now < end; ++frames) {
     now += drawTicks;
-    if (const std::optional<int64_t> deadline = pacer.AfterPass(now, true); deadline) {
-      now = std::max(now, *deadline);
-    }
+    now = std::max(now, pacer.AfterPass(now, true).value_or(now));
   }
   return frames;
 }
 }  // namespace
 
 TEST(FramePacing, SwapIntervalAndNextTick) {
-  const int intervals[][2] = {{0, 1},   {-5, 1},  {60, 1},  {89, 1},  {90, 2},
-                              {120, 2}, {144, 2}, {150, 3}, {240, 4}, {360, 6}};
-  for (const auto& [refresh, interval] : intervals) {
+  for (const auto& [refresh, interval] : {std::pair{0, 1}, {89, 1}, {90, 2}, {150, 3}, {360, 6}}) {
     EXPECT_EQ(SwapIntervalForRefresh(refresh), interval) << refresh;
   }
   constexpr int64_t tick = 1'000'000, p = kFramePeriod;
   EXPECT_EQ(p, 166'667);
   // One period after the last tick, or at once when late.
-  const int64_t nextTicks[][2] = {{tick + 1, tick + p},
-                                  {tick + p - 1, tick + p},
-                                  {tick + p, tick + p},
-                                  {tick + 5 * p / 2, tick + 5 * p / 2},
-                                  {tick - 10, tick + p}};
-  for (const auto& [now, next] : nextTicks) EXPECT_EQ(NextTick(tick, now), next) << now - tick;
+  EXPECT_EQ(NextTick(tick, tick + p - 1), tick + p);
+  EXPECT_EQ(NextTick(tick, tick + 5 * p / 2), tick + 5 * p / 2);
 }
 
 TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
-  for (const auto& [rate, fast] : {std::pair{30, false}, {64, false}, {67, true}, {476, true}}) {
+  for (const auto& [rate, fast] : {std::pair{64, false}, {67, true}}) {
     SwapWaitDetector detector;
     EXPECT_EQ(SaysNoWait(detector, rate, fast ? 0.3 : 3.0), fast) << rate;
   }
-  // It stays so once frames slow down (paced by the timer), and a slow start
-  // does not hide fast frames later.
+  // A slow start hides nothing later, and once seen it stays when frames slow down.
   SwapWaitDetector detector;
   EXPECT_FALSE(SaysNoWait(detector, 20, 1.0));
   EXPECT_TRUE(SaysNoWait(detector, 300, 0.6, 2 * kSecond));
   EXPECT_TRUE(SaysNoWait(detector, 30, 1.0, 3 * kSecond));
-
   // Measured over a quarter of a second; frames shown at the same tick count.
   SwapWaitDetector burst;
   for (int frame = 0; frame < 20; ++frame) EXPECT_FALSE(burst.FrameShown(frame < 10 ? 0 : frame));
@@ -71,7 +60,7 @@ TEST(FramePacing, SwapIsSeenNotToWaitWhenFramesComeFasterThanSixtyFiveASecond) {
 TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
   // Frames slower than that are not held back to every other tick.
   for (const auto& [drawTicks, frames] :
-       {std::pair{int64_t{1000}, 600}, {kFramePeriod - 100, 600}, {kFramePeriod * 11 / 10, 545}}) {
+       {std::pair{int64_t{1000}, 600}, {kFramePeriod * 11 / 10, 545}}) {
     FramePacer pacer(false);
     EXPECT_NEAR(FramesOverNonWaitingSwap(pacer, drawTicks, 10), frames, 1) << drawTicks;
   }
@@ -80,9 +69,7 @@ TEST(FramePacing, PacerHoldsSixtyFramesASecondWhereTheSwapDoesNotWait) {
   const int first = FramesOverNonWaitingSwap(shortRun, 1000, 10);
   EXPECT_GT(first, 600 + 2000);
   EXPECT_NEAR(FramesOverNonWaitingSwap(longRun, 1000, 20) - first, 600, 1);
-
-  // A waiting swap paces by itself; a pass that showed nothing waits a tick.
-  // The tick of an earlier unpaced pass is forgotten.
+  // A waiting swap paces itself; a pass showing nothing waits a tick, forgotten once paced.
   FramePacer waiting(true);
   EXPECT_EQ(waiting.AfterPass(0, false), kFramePeriod);
   for (int frame = 1; frame <= 300; ++frame) {

@@ -3,34 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
-TEST(GlowTexture, FallsFromTheCentreToNothingAtTheRim) {
+TEST(GlowTexture, FallsFromTheCentreToNothingAtTheRimAndUploadsAsOpaqueGrey) {
   GlowTexture texture;
   texture.fill(7);
   BuildGlowTexture(texture);
-  EXPECT_EQ(GlowTexel(texture, 32, 32), 255);
-  EXPECT_EQ(GlowTexel(texture, 32, 33), 239);
-  EXPECT_EQ(GlowTexel(texture, 32, 40), 143);
-  EXPECT_EQ(GlowTexel(texture, 32, 48), 63);
-  for (auto [row, column] : {std::pair{0, 32}, {63, 32}, {32, 63}, {0, 0}}) {
-    EXPECT_EQ(GlowTexel(texture, row, column), 0) << row << "," << column;
+  // Row, column, value: centre, falling outwards, nothing at the rim.
+  constexpr int kTexels[][3] = {{32, 32, 255}, {32, 33, 239}, {40, 32, 143}, {32, 48, 63},
+                                {0, 32, 0},    {32, 63, 0},   {0, 0, 0}};
+  for (const auto& [row, column, texel] : kTexels) {
+    EXPECT_EQ(GlowTexel(texture, row, column), texel) << row << "," << column;
   }
   EXPECT_EQ(std::count_if(texture.begin(), texture.end(), [](uint8_t t) { return t != 0; }), 2809);
-}
-
-TEST(GlowTexture, UploadedTexelsCarryTheGlowInEveryColourAndAreOpaque) {
-  GlowTexture glow;
-  BuildGlowTexture(glow);
   GlowTextureRgba rgba;
   rgba.fill(7);
-  ExpandGlowTexture(glow, rgba);
-  for (int row = 0; row < kGlowTextureSize; ++row) {
-    for (int column = 0; column < kGlowTextureSize; ++column) {
-      const uint8_t* texel = &rgba[static_cast<size_t>(row * kGlowTextureSize + column) * 4];
-      const uint8_t expected = GlowTexel(glow, row, column);
-      ASSERT_TRUE(texel[0] == expected && texel[1] == expected && texel[2] == expected &&
-                  texel[3] == 255)
-          << row << "," << column;
-    }
+  ExpandGlowTexture(texture, rgba);
+  for (size_t i = 0; i < texture.size(); ++i) {
+    const uint8_t g = texture[i];
+    ASSERT_EQ((std::array{rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2], rgba[4 * i + 3]}),
+              (std::array<uint8_t, 4>{g, g, g, 255}))
+        << i;
   }
 }

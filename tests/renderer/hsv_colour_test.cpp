@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace {
 using Rgb = std::array<float, 3>;
@@ -17,29 +18,24 @@ Rgb Convert(float hue, float saturation = 1.0f, float value = 1.0f) {
 
 TEST(HsvToRgb, EverySextantWithSaturationMixingInWhiteAndValueScaling) {
   // Hue 0.1 is (1, 0.6, 0): half saturation gives (1, 0.8, 0.5), then halved.
-  struct Case {
-    float hue, saturation, value;
-    Rgb rgb;
-  };
-  for (const Case& c : {Case{0.0f, 1, 1, {1, 0, 0}}, Case{0.1f, 1, 1, {1, 0.6f, 0}},
-                        Case{0.25f, 1, 1, {0.5f, 1, 0}}, Case{0.4f, 1, 1, {0, 1, 0.4f}},
-                        Case{0.6f, 1, 1, {0, 0.4f, 1}}, Case{0.75f, 1, 1, {0.5f, 0, 1}},
-                        Case{0.9f, 1, 1, {1, 0, 0.6f}}, Case{0.1f, 0.5f, 0.5f, {0.5f, 0.4f, 0.25f}},
-                        Case{0.6f, 0, 0.25f, {0.25f, 0.25f, 0.25f}}}) {
-    const Rgb rgb = Convert(c.hue, c.saturation, c.value);
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(rgb[i], c.rgb[i], 1e-5) << c.hue << " channel " << i;
+  using Case = std::tuple<float, float, float, Rgb>;
+  for (const auto& [hue, saturation, value, expected] :
+       {Case{0.1f, 1, 1, {1, 0.6f, 0}}, Case{0.25f, 1, 1, {0.5f, 1, 0}},
+        Case{0.4f, 1, 1, {0, 1, 0.4f}}, Case{0.6f, 1, 1, {0, 0.4f, 1}},
+        Case{0.75f, 1, 1, {0.5f, 0, 1}}, Case{0.9f, 1, 1, {1, 0, 0.6f}},
+        Case{0.1f, 0.5f, 0.5f, {0.5f, 0.4f, 0.25f}}}) {
+    const Rgb rgb = Convert(hue, saturation, value);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(rgb[i], expected[i], 1e-5) << hue << " channel " << i;
   }
   // The last sextant's offset, 0.833333 as a 32-bit float, lies below 5/6.
   EXPECT_EQ(Convert(1.0f), (Rgb{1.0f, 0.0f, -1.9073486328125e-06f}));
 }
 
 TEST(HsvToRgb, EachBoundIsTheSixDigitDecimal) {
-  // Each sextant holds two channels fixed at 0 or 1: which pair is exact tells
-  // the sextant a hue fell in. Index of the channel at 1, then the one at 0.
+  // Which channels sit at exactly 1 and 0 tells the sextant a hue fell in.
   constexpr int kSextants[][2] = {{0, 2}, {1, 2}, {1, 0}, {2, 0}, {2, 1}, {0, 1}};
   constexpr double kBounds[] = {0.166667, 0.333333, 0.5, 0.666667, 0.833333};
   for (int i = 0; i < 5; ++i) {
-    // The floats nearest below and at or above the bound.
     const float near = static_cast<float>(kBounds[i]);
     const float below = near < kBounds[i] ? near : std::nextafter(near, 0.0f);
     const float above = near >= kBounds[i] ? near : std::nextafter(near, 1.0f);

@@ -14,11 +14,7 @@ TEST(MonitorLayout, EveryMonitorButTheFieldIsCoveredOnce) {
     std::vector<ScreenRect> monitors;
     std::vector<ScreenRect> covers;
   } cases[] = {
-      {"primary only", {kPrimary}, {}},
-      {"one to the right", {kPrimary, {1280, 0, 3200, 1080}}, {{1280, 0, 3200, 1080}}},
-      {"one left of and above the primary, corners touching",
-       {{-1024, -768, 0, 0}, kPrimary},
-       {{-1024, -768, 0, 0}}},
+      {"above left, touching a corner", {{-1024, -768, 0, 0}, kPrimary}, {{-1024, -768, 0, 0}}},
       {"mirrored primary", {kPrimary, kPrimary}, {}},
       {"two mirrored secondaries",
        {kPrimary, {1280, 0, 2304, 768}, {1280, 0, 2304, 768}},
@@ -27,9 +23,6 @@ TEST(MonitorLayout, EveryMonitorButTheFieldIsCoveredOnce) {
       {"overlapping lower right",
        {kPrimary, {1000, 500, 2000, 1500}},
        {{1000, 1024, 2000, 1500}, {1280, 500, 2000, 1024}}},
-      {"larger clone of the primary",
-       {kPrimary, {0, 0, 1920, 1080}},
-       {{0, 1024, 1920, 1080}, {1280, 0, 1920, 1024}}},
       {"surrounding the primary",
        {{-10, -20, 1300, 1050}, kPrimary},
        {{-10, -20, 1300, 0}, {-10, 1024, 1300, 1050}, {-10, 0, 0, 1024}, {1280, 0, 1300, 1024}}},

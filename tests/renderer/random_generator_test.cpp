@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 TEST(RandomGenerator, KnownSequenceAndScalingsThatReachTheirBounds) {
   uint32_t state = 99;
   SeedRandom(state, 1);
-  constexpr std::array<int, 16> kSequence = {41,    18467, 6334, 26500, 19169, 15724, 11478, 29358,
-                                             26962, 24464, 5705, 28145, 23281, 16827, 9961,  491};
-  for (const int expected : kSequence) EXPECT_EQ(NextRandom(state), expected);
-
+  for (const int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(NextRandom(state), expected);
   // The largest value lands a hair above 1 and rounds to exactly 1.
   EXPECT_EQ(SignedUnitFromRandom(0), -1.0f);
   EXPECT_EQ(SignedUnitFromRandom(kRandomMax), 1.0f);
   EXPECT_EQ(SignedUnitFromRandom(41), -0.9974974989891052f);
-  EXPECT_EQ(FractionFromRandom(0), 0.0f);
   EXPECT_EQ(FractionFromRandom(kRandomMax), 1.0f);
   EXPECT_NEAR(FractionFromRandom(16384), 0.5, 2e-5);
 }

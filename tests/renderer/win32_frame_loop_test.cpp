@@ -1,21 +1,9 @@
 // The frame loop and its timer under Wine.
-#include <windows.h>
+#include "main/win32_frame_loop.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-
-#include "main/win32_frame_loop.h"
-
-namespace {
-int framesDrawn = 0;
-
-bool CountedFrame() {
-  ++framesDrawn;
-  if (framesDrawn == 30) PostQuitMessage(7);
-  return true;
-}
-}  // namespace
 
 TEST(FrameLoop, AMessageEndsTheWaitAndTheQuitMessageTheLoop) {
   FrameTimer timer;
@@ -27,9 +15,14 @@ TEST(FrameLoop, AMessageEndsTheWaitAndTheQuitMessageTheLoop) {
   EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_APP, WM_APP, PM_REMOVE));
   EXPECT_TRUE(timer.WaitUntil(PacingNow() + kFramePeriod)) << "the tick comes";
 
+  static int framesDrawn = 0;
+  const FrameFunction drawFrame = [] {
+    if (++framesDrawn == 30) PostQuitMessage(7);
+    return true;
+  };
   FramePacer pacer(false);
   const int64_t start = PacingNow();
-  EXPECT_EQ(RunFrameLoop(&pacer, CountedFrame), 7);
+  EXPECT_EQ(RunFrameLoop(&pacer, drawFrame), 7);
   const double seconds = static_cast<double>(PacingNow() - start) / kPacingTicksPerSecond;
   EXPECT_EQ(framesDrawn, 30);
   std::printf("30 timer-paced frames in %.3f s (%.1f a second)\n", seconds, 30 / seconds);

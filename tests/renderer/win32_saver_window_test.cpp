@@ -5,18 +5,13 @@
 
 #include "main/saver_identity.h"
 #include "main/win32_renderer_state.h"
+#include "win32_test_window.h"
 
 TEST(RendererStart, ASaverStillTitledScreensaverIsBroughtForwardInsteadOfASecondOne) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kSaverClassName;
-  ASSERT_NE(RegisterClassW(&windowClass), 0);
-  const HWND other = CreateWindowExW(0, kSaverClassName, kCreationTitle, WS_POPUP | WS_VISIBLE, 0,
-                                     0, 50, 50, nullptr, nullptr, windowClass.hInstance, nullptr);
+  const HWND other = CreateSceneTestWindow(kSaverClassName, 50, 50);
   ASSERT_NE(other, nullptr);
-
-  Renderer().instance = windowClass.hInstance;
+  SetWindowTextW(other, kCreationTitle);
+  Renderer().instance = GetModuleHandleW(nullptr);
   // Should a saver window be made after all, its message loop ends at once.
   PostQuitMessage(0);
   EXPECT_EQ(RunSaverWindow(), 0);
