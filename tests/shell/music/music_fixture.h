@@ -1,6 +1,5 @@
-// The music module bound, for each test, to media and sound services that
-// answer like a PC with a CD drive, the MPEG player and a wave output device,
-// and record every call in order.
+// Media and sound services answering like a PC with a CD drive, the MPEG
+// player and a wave device, recording every call in order.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,17 +22,13 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
   static constexpr int32_t kNotReady = 276;
   static constexpr int32_t kUnrecognized = 261;  // has no error text
 
-  // Commands as sent; sound calls as "PlaySound <name>" and "PlaySound stop";
-  // timer switches as "<name> timer on|off".
-  std::vector<std::wstring> calls;
-  // Each command with the size of the reply buffer it was sent with.
+  std::vector<std::wstring> calls;  // also "PlaySound x" and "<name> timer on|off"
   std::vector<std::pair<std::wstring, std::size_t>> replySizes;
-  // Commands answered with these replies instead, as a failing drive would.
   std::map<std::wstring, MediaReply> answers;
 
   bool disc = true;
   std::wstring cdMode = L"playing";
-  int track = 1;
+  std::wstring track = L"1";
   bool mp3Opens = true;
   std::wstring mp3Mode = L"playing";
   int waveDevices = 1;
@@ -69,7 +64,7 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
     if (command.find(L" cdaudio") != std::wstring::npos) {
       if (!cdOpen_) return {kNotOpen, L""};
       if (!disc) return {kNotReady, L""};
-      if (command == L"status cdaudio current track") return {0, std::to_wstring(track)};
+      if (command == L"status cdaudio current track") return {0, track};
       if (command == L"status cdaudio number of tracks") return {0, L"12"};
       if (command == L"status cdaudio mode") return {0, cdMode};
       if (command.starts_with(cdPosition)) {
@@ -107,15 +102,12 @@ class RecordedTimer final : public PollingTimer {
 class MusicTest : public testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(device, device); }
-  // The module outlives the fixture: it must not keep the fixture's device,
-  // nor carry its flag and text into the next test.
   void TearDown() override {
     static ScriptedDevice unused;
     BindMusicDevices(unused, unused);
     CdAlive = rt::kFalse;
     McText.clear();
   }
-  // The host's whole run: start, one tick of each running timer, end.
   void Run(std::int16_t kind, const wchar_t* file) {
     MusicSettings settings;
     settings.kind = kind;

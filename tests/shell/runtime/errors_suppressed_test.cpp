@@ -18,14 +18,9 @@ void RecordReport(std::string_view what) {
 }
 
 TEST(ErrorsSuppressed, AFailingStepIsSkippedAndReportedAndTheNextRuns) {
-  g_reports.clear();
   const FailureReporter previous = SetFailureReporter(RecordReport);
   std::string trace;
-  const int failed = RunSteps({[&] { trace += "a"; },
-                               [&] {
-                                 throw RuntimeError("step fails");
-                                 trace += "lost";
-                               },
+  const int failed = RunSteps({[&] { trace += "a"; }, [] { throw RuntimeError("step fails"); },
                                [&] { throw 42; }, [&] { trace += "b"; }});
   EXPECT_EQ(trace, "ab");
   EXPECT_EQ(failed, 2);
@@ -54,7 +49,6 @@ TEST(HandlerGate, ATickInsideAHandlerIsDroppedNotNested) {
   HandlerGate gate;
   int ticks = 0;
   gate.RunHandler([&] {
-    // e.g. the message loop of a modal box opened by a click handler
     EXPECT_FALSE(gate.RunTick([&] { ++ticks; }));
     gate.RunHandler([&] { EXPECT_EQ(gate.Depth(), 2); });  // other handlers still run
   });
@@ -90,7 +84,6 @@ TEST(ControlArray, HandlersReceiveTheElementIndex) {
   array(15).Changed(1);
   array(7).Changed(2);
   EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{15, 1}, {7, 2}}));
-  EXPECT_EQ(array(7).value, 70);
   EXPECT_THROW(array(8), RuntimeError);
 }
 
