@@ -41,14 +41,12 @@ TEST(TrackNumber, TextBothWays) {
       {L"-32768.5", -32768}, {L"-32769", 0}, {L"1e999", 0}, {L"７", 0},
       // clang-format on
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(TrackNumberFromText(c.text), c.track) << testing::PrintToString(std::wstring(c.text));
-  }
 }
 
-// The path itself when it reads back from the settings file (Shift-JIS, at
-// most 255 bytes, no blanks at the ends), else its short form if that does,
-// else nothing with the reason that applies to the chosen path.
+// The path itself when it reads back from the settings file (Shift-JIS, at most
+// 255 bytes, no blanks at the ends), else its short form if that does.
 TEST(MusicFilePathFor, ThePathItselfTheShortFormOrNothingWithAReason) {
   const std::wstring kanji = L"C:\\" + std::wstring(126, L'曲');  // 3 + 252 bytes
   const std::wstring longPath = L"C:\\" + std::wstring(260, L'b') + L".mp3";
@@ -75,7 +73,6 @@ TEST(MusicFilePathFor, ThePathItselfTheShortFormOrNothingWithAReason) {
     EXPECT_EQ(result.refusal, c.refusal) << c.chosen.size() << " characters";
     EXPECT_EQ(ReadsBackFromSettings(c.chosen), c.stored == c.chosen);
   }
-  // No short names at all (the volume keeps none).
   EXPECT_EQ(MusicFilePathFor(foreign, nullptr).refusal, PathRefusal::kCharacters);
   EXPECT_NE(RefusalText(PathRefusal::kCharacters), RefusalText(PathRefusal::kLength));
 }

@@ -15,7 +15,6 @@ namespace {
 
 using Pixels = std::vector<COLORREF>;
 
-// The pixels of a bitmap or window device context, row by row.
 Pixels Capture(HDC source, int width, int height) {
   HDC memory = CreateCompatibleDC(source);
   HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
@@ -51,8 +50,6 @@ Pixels Shown(SIZE outer, RECT& client) {
   return pixels;
 }
 
-// Larger than the picture: the picture at the top left at its own size, black
-// to the right and below it; smaller: only the picture's top-left part.
 TEST(PreviewWindow, ShowsTheGlowingFieldTopLeftAtItsOwnSize) {
   const rt::Picture loaded = LoadPreviewPicture();
   HDC dc = CreateCompatibleDC(nullptr);

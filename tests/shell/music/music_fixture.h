@@ -17,7 +17,6 @@ namespace zelvane::music {
 
 class ScriptedDevice final : public MediaCommandService, public SoundService {
  public:
-  static constexpr int32_t kNotOpen = 263;
   static constexpr int32_t kFileNotFound = 275;
   static constexpr int32_t kNotReady = 276;
   static constexpr int32_t kUnrecognized = 261;  // has no error text
@@ -43,8 +42,8 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
     return reply;
   }
   std::optional<std::wstring> ErrorText(int32_t code) override {
-    if (code == kUnrecognized) return std::nullopt;
-    return L"error text " + std::to_wstring(code);
+    return code == kUnrecognized ? std::nullopt
+                                 : std::optional(L"error text " + std::to_wstring(code));
   }
   int WaveOutputDevices() override { return waveDevices; }
   void PlayLooping(const std::wstring& sound) override { calls.push_back(L"PlaySound " + sound); }
@@ -53,50 +52,31 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
  private:
   MediaReply Answer(const std::wstring& command) {
     const std::wstring cdPosition = L"status cdaudio position track ";
-    if (command == L"open cdaudio") {
-      cdOpen_ = true;
-      return {};
-    }
-    if (command.starts_with(L"open \"")) {
-      mp3Open_ = mp3Opens;
-      return {mp3Opens ? 0 : kFileNotFound, L""};
-    }
+    if (command.starts_with(L"open \"")) return {mp3Opens ? 0 : kFileNotFound, L""};
     if (command.find(L" cdaudio") != std::wstring::npos) {
-      if (!cdOpen_) return {kNotOpen, L""};
       if (!disc) return {kNotReady, L""};
       if (command == L"status cdaudio current track") return {0, track};
       if (command == L"status cdaudio number of tracks") return {0, L"12"};
       if (command == L"status cdaudio mode") return {0, cdMode};
-      if (command.starts_with(cdPosition)) {
+      if (command.starts_with(cdPosition))
         return {0, L"0" + command.substr(cdPosition.size()) + L":00:00:00"};
-      }
       return {};
     }
-    if (command.find(L" MP3Play") != std::wstring::npos) {
-      if (!mp3Open_) return {kNotOpen, L""};
-      return {0, command == L"status MP3Play mode" ? mp3Mode : L""};
-    }
-    return {kUnrecognized, L""};
+    if (command == L"status MP3Play mode") return {0, mp3Mode};
+    return {command.find(L" MP3Play") != std::wstring::npos ? 0 : kUnrecognized, L""};
   }
-  bool cdOpen_ = false;
-  bool mp3Open_ = false;
 };
 
-// A timer that writes its switching into the device's call record.
-class RecordedTimer final : public PollingTimer {
- public:
-  RecordedTimer(std::vector<std::wstring>& calls, std::wstring name)
-      : calls_(calls), name_(std::move(name)) {}
-  bool IsEnabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    calls_.push_back(name_ + (enabled ? L" timer on" : L" timer off"));
+struct RecordedTimer final : PollingTimer {
+  RecordedTimer(std::vector<std::wstring>& to, std::wstring timer) : calls(to), name(timer) {}
+  bool IsEnabled() const override { return enabled; }
+  void SetEnabled(bool on) override {
+    enabled = on;
+    calls.push_back(name + (on ? L" timer on" : L" timer off"));
   }
-
- private:
-  std::vector<std::wstring>& calls_;
-  std::wstring name_;
-  bool enabled_ = false;
+  std::vector<std::wstring>& calls;
+  std::wstring name;
+  bool enabled = false;
 };
 
 class MusicTest : public testing::Test {
@@ -109,9 +89,7 @@ class MusicTest : public testing::Test {
     McText.clear();
   }
   void Run(std::int16_t kind, const wchar_t* file) {
-    MusicSettings settings;
-    settings.kind = kind;
-    settings.file = file;
+    const MusicSettings settings{kind, 0, file, L""};
     StartMusic(settings, timers);
     if (mp3Timer.IsEnabled()) OnMp3Timer();
     if (cdTimer.IsEnabled()) OnCdTimer(settings, cdTimer);

@@ -37,8 +37,6 @@ TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
     EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
     EXPECT_EQ(device.calls.back(), c.command);
   }
-  EXPECT_EQ(MCI_Play(L"MP3Play", L"", L""), ScriptedDevice::kNotOpen);
-  EXPECT_EQ(McText, L"error text 263");
 }
 
 TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
@@ -64,24 +62,21 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
   const wchar_t* tracks = L"status cdaudio number of tracks";
   const int32_t notReady = ScriptedDevice::kNotReady;
   const struct {
-    const wchar_t* command;
+    const wchar_t *command, *reply, *lastSent;
     int32_t code;
-    const wchar_t* reply;
     bool alive;
-    const wchar_t* lastSent;
   } cases[] = {
-      {track, notReady, L"", false, track},
-      {track, 0, L"err", false, track},
-      {tracks, notReady, L"", false, tracks},
-      {tracks, 0, L"Error", false, tracks},
+      {track, L"", track, notReady, false},
+      {track, L"err", track, 0, false},
+      {tracks, L"", tracks, notReady, false},
+      {tracks, L"Error", tracks, 0, false},
       // A track beyond the disc: the play from the error text fails, and
       // polling goes on to try again.
-      {L"status cdaudio position track 3", notReady, L"", true, L"play cdaudio from Error:276"},
+      {L"status cdaudio position track 3", L"", L"play cdaudio from Error:276", notReady, true},
   };
+  device.track = L"4";
   for (const auto& c : cases) {
     device.answers = {{c.command, MediaReply{c.code, c.reply}}};
-    device.track = L"4";
-    CD_Open();
     CdAlive = rt::kFalse;
     CD_Check(3);
     EXPECT_EQ(CdAlive, c.alive ? kTrue : rt::kFalse) << c.command;
@@ -89,8 +84,8 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
   }
 }
 
+// After its three queries.
 TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
-  CD_Open();
   const std::vector<std::wstring> jumpBack = {L"status cdaudio position track 3",
                                               L"play cdaudio from 03:00:00:00"};
   // The track reply is read as a number: blanks and a sign before it are
@@ -109,11 +104,8 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     device.track = c.track;
     device.cdMode = c.mode;
     CD_Check(c.repeat);
-    std::vector<std::wstring> expected = {L"status cdaudio current track",
-                                          L"status cdaudio number of tracks",
-                                          L"status cdaudio mode"};
-    expected.insert(expected.end(), c.plays.begin(), c.plays.end());
-    EXPECT_EQ(device.calls, expected) << "repeat " << c.repeat << ", track " << c.track;
+    EXPECT_EQ(std::vector(device.calls.begin() + 3, device.calls.end()), c.plays)
+        << "repeat " << c.repeat << ", track " << c.track;
     EXPECT_EQ(CdAlive, kTrue);
   }
 }

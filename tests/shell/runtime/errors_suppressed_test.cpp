@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/failure_trace.h"
-#include "runtime/control_array.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/handler_gate.h"
 
@@ -13,12 +12,9 @@ namespace {
 
 std::vector<std::string> g_reports;
 
-void RecordReport(std::string_view what) {
-  g_reports.emplace_back(what);
-}
-
 TEST(ErrorsSuppressed, AFailingStepIsSkippedAndReportedAndTheNextRuns) {
-  const FailureReporter previous = SetFailureReporter(RecordReport);
+  const FailureReporter previous =
+      SetFailureReporter([](std::string_view what) { g_reports.emplace_back(what); });
   std::string trace;
   const int failed = RunSteps({[&] { trace += "a"; }, [] { throw RuntimeError("step fails"); },
                                [&] { throw 42; }, [&] { trace += "b"; }});
@@ -45,7 +41,7 @@ TEST(ErrorsSuppressed, UntilFailureStopsAndRunsTheRecovery) {
   EXPECT_TRUE(RunStepsUntilFailure({[&] { trace += "c"; }}));
 }
 
-TEST(HandlerGate, ATickInsideAHandlerIsDroppedNotNested) {
+TEST(HandlerGate, ATickInsideAHandlerIsDroppedNotNestedAndAFailureLeavesTheGateOpen) {
   HandlerGate gate;
   int ticks = 0;
   gate.RunHandler([&] {
@@ -59,32 +55,11 @@ TEST(HandlerGate, ATickInsideAHandlerIsDroppedNotNested) {
     EXPECT_FALSE(gate.RunTick([&] { ++ticks; }));  // nor inside another tick
   }));
   EXPECT_EQ(ticks, 1);
-}
-
-TEST(HandlerGate, AFailingHandlerLeavesTheGateOpen) {
-  HandlerGate gate;
+  // A failing handler leaves the gate open.
   EXPECT_THROW(gate.RunHandler([] { throw RuntimeError("x"); }), RuntimeError);
   EXPECT_THROW(gate.RunTick([] { throw RuntimeError("x"); }), RuntimeError);
   EXPECT_FALSE(gate.Busy());
   EXPECT_TRUE(gate.RunTick([] {}));
-}
-
-struct FakeControl {
-  explicit FakeControl(int v) : value(v) {}
-  int value;
-  std::function<void(int)> Changed;
-};
-
-TEST(ControlArray, HandlersReceiveTheElementIndex) {
-  ControlArray<FakeControl> array;
-  array.Add(7, 70);
-  array.Add(15, 150);
-  std::vector<std::pair<int, int>> calls;
-  array.Connect(&FakeControl::Changed, [&](int index, int v) { calls.emplace_back(index, v); });
-  array(15).Changed(1);
-  array(7).Changed(2);
-  EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{15, 1}, {7, 2}}));
-  EXPECT_THROW(array(8), RuntimeError);
 }
 
 }  // namespace

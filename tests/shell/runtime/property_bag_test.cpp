@@ -5,9 +5,7 @@
 namespace zelvane::rt {
 namespace {
 
-// Keys match without regard to case, every character counting; a value equal
-// to its default (a number equals its text) is not stored, and forgets an
-// earlier one; reading gives the stored value or the default.
+// A value equal to its default (a number equals its text) is not stored.
 TEST(PropertyBag, StoresOnlyWhatDiffersFromTheDefaultUnderCaseBlindKeys) {
   const FontSpec gothic{.face = L"ＭＳ Ｐゴシック", .points = 9.75, .charset = kShiftJisCharset};
   PropertyBag bag{{L"Visible", std::int64_t{0}}};
@@ -29,8 +27,6 @@ TEST(PropertyBag, StoresOnlyWhatDiffersFromTheDefaultUnderCaseBlindKeys) {
   EXPECT_TRUE(bag.Contains(L"fontcolours"));
 }
 
-// Numbers read from text round halves to the even neighbour; what is no
-// number or does not fit is refused.
 TEST(PropertyValueConversion, ReadsNumbersAndRefusesWhatIsNoNumberOrDoesNotFit) {
   const struct {
     const wchar_t* text;
@@ -38,9 +34,8 @@ TEST(PropertyValueConversion, ReadsNumbersAndRefusesWhatIsNoNumberOrDoesNotFit) 
   } numbers[] = {{L" 7 ", 7}, {L"-12", -12}, {L"+3", 3}, {L"2.5", 2}, {L"3.5", 4}, {L"1.25", 1}};
   for (const auto& c : numbers) EXPECT_EQ(ToWholeNumber(c.text), c.number) << c.text;
   EXPECT_EQ(ToInteger<std::uint8_t>(L"1"), 1);
-  for (const wchar_t* text : {L"", L" ", L"abc", L"1.2.3", L"1e999", L"-", L".", L"7a"}) {
+  for (const wchar_t* text : {L"", L" ", L"abc", L"1.2.3", L"1e999", L"-", L".", L"7a"})
     EXPECT_THROW(ToWholeNumber(text), RuntimeError) << text;
-  }
   EXPECT_THROW(ToWholeNumber(std::wstring(20, L'9')), RuntimeError);
   EXPECT_THROW(ToWholeNumber(FontSpec{}), RuntimeError);
   EXPECT_THROW(ToInteger<std::uint8_t>(L"256"), RuntimeError);

@@ -19,9 +19,8 @@ TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
       {L"1e400", 0},       {L"abc", 0},         {L"", 0},      {L"12abc", 0},
       {L"1e", 0},          {L"0x10", 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(SettingNumber(c.text), c.number) << testing::PrintToString(std::wstring(c.text));
-  }
 }
 
 TEST(CutName, CutsLongNamesButNeverBetweenTheHalvesOfAUtf16Pair) {
