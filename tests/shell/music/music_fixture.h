@@ -68,7 +68,8 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
 };
 
 struct RecordedTimer final : PollingTimer {
-  RecordedTimer(std::vector<std::wstring>& to, std::wstring timer) : calls(to), name(timer) {}
+  RecordedTimer(std::vector<std::wstring>& record, std::wstring label)
+      : calls(record), name(std::move(label)) {}
   bool IsEnabled() const override { return enabled; }
   void SetEnabled(bool on) override {
     enabled = on;

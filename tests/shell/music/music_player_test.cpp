@@ -84,7 +84,6 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
   }
 }
 
-// After its three queries.
 TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
   const std::vector<std::wstring> jumpBack = {L"status cdaudio position track 3",
                                               L"play cdaudio from 03:00:00:00"};
@@ -93,7 +92,7 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
   struct Case {
     std::int16_t repeat;
     const wchar_t *track, *mode;
-    std::vector<std::wstring> plays;
+    std::vector<std::wstring> afterQueries;
   };
   for (const Case& c :
        {Case{0, L"5", L"playing", {}}, Case{0, L"5", L"stoppedXYZ", {L"play cdaudio"}},
@@ -104,7 +103,7 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
     device.track = c.track;
     device.cdMode = c.mode;
     CD_Check(c.repeat);
-    EXPECT_EQ(std::vector(device.calls.begin() + 3, device.calls.end()), c.plays)
+    EXPECT_EQ(std::vector(device.calls.begin() + 3, device.calls.end()), c.afterQueries)
         << "repeat " << c.repeat << ", track " << c.track;
     EXPECT_EQ(CdAlive, kTrue);
   }

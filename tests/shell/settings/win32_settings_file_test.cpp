@@ -96,8 +96,8 @@ TEST_F(SettingsFileTest, WithoutRoomForATemporaryFileTheFileIsWrittenInPlace) {
 TEST_F(SettingsFileTest, KeysOnlyInALaterCopyOfTheSectionAreLeftAsTheSystemLeavesThem) {
   const std::string text = "[Section]\r\na=1\r\n[Other]\r\nb=0\r\n[Section]\r\nb=2\r\n";
   const std::wstring system = (folder_ / L"system.ini").wstring();
-  std::ofstream(ini_, std::ios::binary) << text;
-  std::ofstream(system, std::ios::binary) << text;
+  std::ofstream(fs::path(ini_), std::ios::binary) << text;
+  std::ofstream(fs::path(system), std::ios::binary) << text;
   auto raw = [](const fs::path& path) {
     std::string bytes = ReadBytes(path);
     std::erase_if(bytes, [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
