@@ -85,8 +85,10 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
 }
 
 TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
-  const std::vector<std::wstring> jumpBack = {L"status cdaudio position track 3",
-                                              L"play cdaudio from 03:00:00:00"};
+  const auto jumpBack = [](const std::wstring& track) {
+    return std::vector<std::wstring>{L"status cdaudio position track " + track,
+                                     L"play cdaudio from 0" + track + L":00:00:00"};
+  };
   // The track reply is read as a number: blanks and a sign before it are
   // allowed, and a reply without one reads as no track at all.
   struct Case {
@@ -96,9 +98,9 @@ TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
   };
   for (const Case& c :
        {Case{0, L"5", L"playing", {}}, Case{0, L"5", L"stoppedXYZ", {L"play cdaudio"}},
-        Case{12, L"12", L"playing", {}}, Case{3, L" +3", L"playing", {}},
-        Case{3, L"4", L"playing", jumpBack}, Case{3, L" ", L"playing", jumpBack},
-        Case{3, L"3", L"stopped", jumpBack}}) {
+        Case{10, L"10", L"playing", {}}, Case{12, L"12", L"playing", {}},
+        Case{3, L" +3", L"playing", {}}, Case{3, L"4", L"playing", jumpBack(L"3")},
+        Case{3, L"3", L"stopped", jumpBack(L"3")}, Case{1, L" ", L"playing", jumpBack(L"1")}}) {
     device.calls = {};
     device.track = c.track;
     device.cdMode = c.mode;
