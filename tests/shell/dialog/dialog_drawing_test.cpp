@@ -12,6 +12,7 @@ namespace {
 TEST(BackgroundRows, DarkAtTheEdgesBrightHalfWayWithTheDialogsOwnPi) {
   const std::vector<rt::Colour> rows = BackgroundRows(246);
   ASSERT_EQ(rows.size(), 247u);  // rows 0 to 246, both included
+  EXPECT_TRUE(BackgroundRows(0).empty());
   const struct {
     int y, v;
   } cases[] = {{0, 0},     {1, 3},     {41, 110},  {60, 153}, {82, 191},
@@ -31,6 +32,7 @@ TEST(TilePositions, OneTileBeyondTheBottomAndOneColumnBeyondTheRight) {
   // nothing.
   EXPECT_EQ(TilePositions(10, 10, 20, 20).size(), 16u);
   EXPECT_TRUE(TilePositions(-1, 20, 469, 165).empty());
+  EXPECT_TRUE(TilePositions(0, 20, 469, 165).empty());
   EXPECT_TRUE(TilePositions(556, 0, 469, 165).empty());
 }
 

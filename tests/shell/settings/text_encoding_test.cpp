@@ -38,8 +38,9 @@ TEST(SettingsFileEncoding, FilesSavedAsUnicodeReadAsShiftJis) {
   // What code page 932 cannot hold, or is no character at all, becomes '?'.
   EXPECT_EQ(Cp932TextOfFile("\xEF\xBB\xBFk=\xC4\x81"), "k=?");
   EXPECT_EQ(WideFromUtf8("a\xC3"), L"a\uFFFD");
-  EXPECT_EQ(WideFromUtf8("\xED\xA0\x80"), L"\uFFFD");  // an encoded surrogate
-  EXPECT_EQ(WideFromUtf8("\xE0\xA0\x80\xEF\xBC\xA1\xF4\x8F\xBF\xBF"), L"\u0800\uFF21\U0010FFFF");
+  EXPECT_EQ(WideFromUtf8("\xED\xA0\x80\xED\xBF\xBF"), L"\uFFFD\uFFFD");  // encoded surrogates
+  EXPECT_EQ(WideFromUtf8("\xC2\x80\xE0\xA0\x80\xEF\xBC\xA1\xF4\x8F\xBF\xBF"),
+            L"\u0080\u0800\uFF21\U0010FFFF");
   EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8\x41\x00", 4), false), L"\uFFFDA");
   EXPECT_EQ(WideFromUtf16(std::string("\x3D\xD8", 2), false), L"\uFFFD");
   EXPECT_EQ(WideFromUtf16(std::string("\xD8\x3D\xDE\x00\xDB\xFF\xDF\xFF", 8), true),
