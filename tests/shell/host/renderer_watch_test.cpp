@@ -5,37 +5,22 @@
 namespace zelvane::host {
 namespace {
 
-using Verdict = RendererWatch::Verdict;
+using enum RendererWatch::Verdict;
 
-// The host looks twice a second.
-TEST(RendererWatchTest, RunEndsOnlyAfterTheWindowWasSeenAndHasGone) {
+TEST(RendererWatchTest, RunEndsOnceTheSeenWindowHasGoneOrTheRendererEndedUnseen) {
   EXPECT_EQ(kRendererWatchIntervalMs, 500u);
-  RendererWatch watch(1'000);
-  EXPECT_EQ(watch.Look(false, false, 1'500), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(true, false, 2'000), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(true, false, 60'000), Verdict::kWatching);  // no time limit once seen
-  EXPECT_EQ(watch.Look(false, true, 60'500), Verdict::kRendererEnded);
-}
-
-TEST(RendererWatchTest, WindowAlreadyThereCountsAsTheRenderer) {
-  // Our own renderer failed to start, yet a window of that title is up.
-  RendererWatch watch(0);
-  EXPECT_EQ(watch.Look(true, true, 500), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(true, true, 1'000), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(false, true, 1'500), Verdict::kRendererEnded);
-}
-
-TEST(RendererWatchTest, RendererThatEndsUnseenEndsTheRunAtOnce) {
-  // Dismissed before the first look, or never started.
-  RendererWatch watch(0);
-  EXPECT_EQ(watch.Look(false, false, 500), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(false, true, 1'000), Verdict::kNeverAppeared);
-}
-
-TEST(RendererWatchTest, WaitForAWindowThatNeverAppearsIsBounded) {
-  RendererWatch watch(10'000);
-  EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs - 1), Verdict::kWatching);
-  EXPECT_EQ(watch.Look(false, false, 10'000 + kRendererAppearTimeoutMs), Verdict::kNeverAppeared);
+  RendererWatch seen(1'000);  // no time limit once seen
+  EXPECT_EQ(seen.Look(true, false, 2'000), kWatching);
+  EXPECT_EQ(seen.Look(true, false, 60'000), kWatching);
+  EXPECT_EQ(seen.Look(false, true, 60'500), kRendererEnded);
+  RendererWatch other(0);  // our renderer failed, yet a window of that title is up
+  EXPECT_EQ(other.Look(true, true, 500), kWatching);
+  EXPECT_EQ(other.Look(false, true, 1'000), kRendererEnded);
+  RendererWatch unseen(0);  // dismissed before the first look, or never started
+  EXPECT_EQ(unseen.Look(false, true, 500), kNeverAppeared);
+  RendererWatch late(10'000);
+  EXPECT_EQ(late.Look(false, false, 10'000 + kRendererAppearTimeoutMs - 1), kWatching);
+  EXPECT_EQ(late.Look(false, false, 10'000 + kRendererAppearTimeoutMs), kNeverAppeared);
 }
 
 }  // namespace

