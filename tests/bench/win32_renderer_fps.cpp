@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "field/random_generator.h"
+#include "field/swarm.h"
 #include "main/win32_frame_loop.h"
 #include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
@@ -16,6 +18,10 @@
 namespace {
 // A paced run starts after this long, once the pacing has settled.
 constexpr double kPacedWarmUpSeconds = 1.0;
+// Every run, in every process, draws the same frames: the field grows from
+// this seed and each measured run starts from the field as it was first built.
+constexpr uint32_t kFieldSeed = 20240601;
+FieldState startField;
 
 int64_t runEnd = 0;
 long frames = 0;
@@ -81,6 +87,7 @@ Figures Measure(FrameFunction draw, bool paced, double seconds) {
     runEnd = PacingNow() + static_cast<int64_t>(kPacedWarmUpSeconds * kPacingTicksPerSecond);
     RunFrameLoop(pacing, draw);
   }
+  Renderer().field = startField;
   frames = 0;
   const double processorBefore = ProcessSeconds();
   const int64_t start = PacingNow();
@@ -102,6 +109,9 @@ int main(int argc, char** argv) {
   RendererState& state = Renderer();
   state.settings = kFixedRendererSettings;
   InitScene(window);
+  SeedRandom(state.field.randomState, kFieldSeed);
+  InitField(state.field, state.settings);
+  startField = state.field;
   std::printf("%dx%d, swap interval %s, %.1f s per run\n", GetSystemMetrics(SM_CXSCREEN),
               GetSystemMetrics(SM_CYSCREEN), state.swapIntervalSet ? "set" : "not offered",
               seconds);
