@@ -13,7 +13,3 @@ int NextRandom(uint32_t& randomState) {
 float SignedUnitFromRandom(int value) {
   return static_cast<float>(value * static_cast<double>(kRandomSignedUnitScale) - 1.0);
 }
-
-float FractionFromRandom(int value) {
-  return static_cast<float>(value * static_cast<double>(kRandomFractionScale));
-}

@@ -42,10 +42,6 @@ def seconds_to_bytes(seconds):
     return int(seconds * SAMPLE_RATE) * BYTES_PER_FRAME
 
 
-def bytes_to_seconds(count):
-    return count / BYTES_PER_SECOND
-
-
 def _end_with_parent():
     """Runs in the child before exec: SIGTERM when the test process dies."""
     libc = ctypes.CDLL(None, use_errno=True)

@@ -3,12 +3,11 @@
 // checked on the settings dialog end to end.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "controls/command_skin_ids.h"
 #include "controls/win32_command.h"
 #include "runtime/win32_form.h"
 #include "runtime/win32_program.h"
+#include "../runtime/win32_pump_messages.h"
 
 namespace zelvane::controls {
 namespace {
@@ -51,15 +50,6 @@ class CommandTest : public testing::Test {
   void TearDown() override { form.Unload(); }
   void Send(UINT message, WPARAM keys, int x) {
     SendMessageW(button.hWnd(), message, keys, MAKELPARAM(x, 12));
-  }
-  // Handles messages for ms, or until done() holds (a loaded machine may be slow).
-  void PumpFor(
-      DWORD ms, const std::function<bool()>& done = [] { return false; }) {
-    for (const DWORD end = GetTickCount() + ms; static_cast<LONG>(end - GetTickCount()) > 0;) {
-      if (done()) return;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-      rt::DoEvents();
-    }
   }
 
   ButtonForm form;
@@ -104,10 +94,10 @@ TEST_F(CommandTest, PointerLeavingWhileHeldFallsBackToTheFocusedFace) {
   Send(WM_MOUSEMOVE, 0, 30);
   Send(WM_LBUTTONDOWN, MK_LBUTTON, 30);
   EXPECT_EQ(GetFocus(), button.hWnd());
-  PumpFor(350);
+  rt::PumpFor(350);
   EXPECT_EQ(button.Behaviour().ButtonState(), 4);
   SetCursorPos(place.left - 5, place.top + 12);
-  PumpFor(3000, [&] { return button.Behaviour().ButtonState() == 3; });
+  rt::PumpFor(3000, [&] { return button.Behaviour().ButtonState() == 3; });
   EXPECT_EQ(Face(button, kMiddle, 2), kSelectedTopInner);
 }
 
@@ -119,7 +109,7 @@ TEST_F(CommandTest, ADisabledButtonShowsDisableAndStillTakesTheFocus) {
   Send(WM_LBUTTONDOWN, MK_LBUTTON, 30);
   EXPECT_EQ(GetFocus(), button.hWnd());
   PostMessageW(button.hWnd(), WM_KEYDOWN, VK_TAB, 0);
-  PumpFor(3000, [&] { return GetFocus() == form.Cmd_Cancel.hWnd(); });
+  rt::PumpFor(3000, [&] { return GetFocus() == form.Cmd_Cancel.hWnd(); });
   EXPECT_EQ(GetFocus(), form.Cmd_Cancel.hWnd());
 }
 

@@ -1,7 +1,6 @@
 // What the settings dialog and the preview do not show end to end.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,18 +11,10 @@
 #include "runtime/win32_picture_box.h"
 #include "runtime/win32_program.h"
 #include "runtime/win32_timer.h"
+#include "win32_pump_messages.h"
 
 namespace zelvane::rt {
 namespace {
-
-void PumpFor(
-    DWORD ms, const std::function<bool()>& done = [] { return false; }) {
-  for (const DWORD end = GetTickCount() + ms; static_cast<LONG>(end - GetTickCount()) > 0;) {
-    if (done()) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    DoEvents();
-  }
-}
 
 class TestForm : public Form {
  public:
