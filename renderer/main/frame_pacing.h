@@ -40,7 +40,6 @@ class SwapWaitDetector {
   // Records a frame shown at `now`; true from the moment the swaps are known
   // not to wait.
   bool FrameShown(int64_t now);
-  bool SwapDoesNotWait() const { return swapDoesNotWait_; }
 
  private:
   bool started_ = false;

@@ -32,7 +32,6 @@ class RendererWatch {
   // processEnded tells whether the started renderer process has ended (or
   // never started).
   Verdict Look(bool windowFound, bool processEnded, std::uint64_t nowMs);
-  bool Seen() const { return seen_; }
 
  private:
   std::uint64_t startMs_;

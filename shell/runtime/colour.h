@@ -10,15 +10,6 @@ using Colour = std::uint32_t;
 constexpr Colour Rgb(int red, int green, int blue) {
   return static_cast<Colour>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
 }
-constexpr int RedOf(Colour c) {
-  return c & 0xFF;
-}
-constexpr int GreenOf(Colour c) {
-  return (c >> 8) & 0xFF;
-}
-constexpr int BlueOf(Colour c) {
-  return (c >> 16) & 0xFF;
-}
 
 inline constexpr Colour kBlack = Rgb(0, 0, 0);
 inline constexpr Colour kWhite = Rgb(255, 255, 255);

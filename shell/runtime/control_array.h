@@ -30,7 +30,6 @@ class ControlArray {
     return *it->second;
   }
   bool Contains(int index) const { return items_.count(index) != 0; }
-  std::size_t Count() const { return items_.size(); }
 
   // Wires one event of every element added so far to a handler that receives
   // the element's index first, e.g. Connect(&Label::MouseDown, handler).

@@ -69,11 +69,6 @@ void ComboBox::Clear() {
   if (window_) SendMessageW(window_, CB_RESETCONTENT, 0, 0);
 }
 
-const std::wstring& ComboBox::List(int index) const {
-  if (index < 0 || index >= ListCount()) throw RuntimeError("list index out of range");
-  return items_[static_cast<std::size_t>(index)];
-}
-
 int ComboBox::ListIndex() const {
   if (!window_) return listIndex_;
   return static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));

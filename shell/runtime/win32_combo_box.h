@@ -25,7 +25,6 @@ class ComboBox : public Control {
   void AddItem(std::wstring_view item);
   void Clear();
   int ListCount() const { return static_cast<int>(items_.size()); }
-  const std::wstring& List(int index) const;
 
   // The selected item, -1 for none. Setting it raises Click.
   int ListIndex() const;

@@ -24,7 +24,6 @@ class Label : public WindowlessControl {
   void SetFont(const FontSpec& font);
   Colour ForeColour() const { return fore_; }
   void SetForeColour(Colour colour);
-  Alignment TextAlignment() const { return alignment_; }
   void SetAlignment(Alignment alignment);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
@@ -33,7 +32,6 @@ class Label : public WindowlessControl {
   // Without word wrap the caption stays on one line and may run past the
   // label's right edge: a one-line label whose font is a little wider than
   // the one it was laid out for keeps all its words.
-  bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wrap);
 
   void Paint(HDC dc) const override;

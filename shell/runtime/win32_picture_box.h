@@ -15,7 +15,6 @@ class PictureBox : public Control, public Container {
   Form& ParentForm() override { return Control::ParentForm(); }
 
   // The picture under what is drawn; it is shown at its own size.
-  const Picture& GetPicture() const { return Canvas().BackPicture(); }
   void SetPicture(const Picture& picture);
 
   std::function<void()> Click;

@@ -81,47 +81,6 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
   DrawLine(dc_, Px(x1), Px(y1), Px(x2), Px(y2), colour);
 }
 
-void Surface::FillBox(double x1, double y1, double x2, double y2, Colour colour) {
-  const int left = std::min(Px(x1), Px(x2)), right = std::max(Px(x1), Px(x2));
-  const int top = std::min(Px(y1), Px(y2)), bottom = std::max(Px(y1), Px(y2));
-  Fill(dc_, RECT{left, top, right + 1, bottom + 1}, colour);
-}
-
-void Surface::GradientVertical(double x1, double y1, double x2, double y2, Colour top,
-                               Colour bottom) {
-  auto channel = [](int v) { return static_cast<COLOR16>(v << 8); };
-  const COLORREF a = PlatformColour(top), b = PlatformColour(bottom);
-  TRIVERTEX vertices[2] = {
-      {Px(x1), Px(y1), channel(GetRValue(a)), channel(GetGValue(a)), channel(GetBValue(a)), 0},
-      {Px(x2), Px(y2), channel(GetRValue(b)), channel(GetGValue(b)), channel(GetBValue(b)), 0}};
-  GRADIENT_RECT rect{0, 1};
-  GradientFill(dc_, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
-}
-
-void Surface::PaintPicture(const Picture& picture, double x, double y, double width, double height,
-                           double srcX, double srcY, double srcWidth, double srcHeight) {
-  picture.Draw(dc_, Px(x), Px(y), Px(width), Px(height), Px(srcX), Px(srcY), Px(srcWidth),
-               Px(srcHeight));
-}
-
-void Surface::PaintPicture(const Picture& picture, double x, double y) {
-  const int w = picture.WidthPixels(), h = picture.HeightPixels();
-  picture.Draw(dc_, Px(x), Px(y), w, h, 0, 0, w, h);
-}
-
-void Surface::Print(double x, double y, std::wstring_view text) {
-  HGDIOBJ old = SelectObject(dc_, FontHandle(font_));
-  SetTextColor(dc_, PlatformColour(fore_));
-  SetBkMode(dc_, TRANSPARENT);
-  TextOutW(dc_, Px(x), Px(y), text.data(), static_cast<int>(text.size()));
-  SelectObject(dc_, old);
-}
-
-Colour Surface::Point(double x, double y) const {
-  const COLORREF c = GetPixel(dc_, ToPixels(x, unit_), ToPixels(y, unit_));
-  return c == CLR_INVALID ? 0xFFFFFFFF : c;
-}
-
 void Surface::Refresh() {
   if (!window_) return;
   InvalidateRect(window_, nullptr, FALSE);

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 #include "colour.h"
 #include "font_spec.h"
 #include "twips.h"
@@ -35,30 +33,15 @@ class Surface {
 
   Colour BackColour() const { return back_; }
   void SetBackColour(Colour colour) { back_ = colour; }
-  Colour ForeColour() const { return fore_; }
-  void SetForeColour(Colour colour) { fore_ = colour; }
   const FontSpec& Font() const { return font_; }
   void SetFont(const FontSpec& font) { font_ = font; }
   // A picture under everything drawn; clearing shows it again.
-  const Picture& BackPicture() const { return picture_; }
   void SetBackPicture(const Picture& picture);
 
   // Fills the surface with the back colour and the back picture.
   void Clear();
   // A line from (x1, y1) to (x2, y2), the end point excluded.
   void Line(double x1, double y1, double x2, double y2, Colour colour);
-  // A filled rectangle spanning both corners, both included.
-  void FillBox(double x1, double y1, double x2, double y2, Colour colour);
-  // A vertical gradient over the rectangle [x1, x2) x [y1, y2).
-  void GradientVertical(double x1, double y1, double x2, double y2, Colour top, Colour bottom);
-  // A part of a picture (source in the same unit) drawn into a rectangle,
-  // stretched when the sizes differ.
-  void PaintPicture(const Picture& picture, double x, double y, double width, double height,
-                    double srcX, double srcY, double srcWidth, double srcHeight);
-  void PaintPicture(const Picture& picture, double x, double y);
-  // Text at (x, y) in the font and fore colour, background left as it is.
-  void Print(double x, double y, std::wstring_view text);
-  Colour Point(double x, double y) const;
 
   // Shows what was drawn: the window repaints from the surface now.
   void Refresh();
@@ -81,7 +64,6 @@ class Surface {
   int height_ = 0;
   ScaleMode unit_ = ScaleMode::kTwips;
   Colour back_ = 0x8000000F;
-  Colour fore_ = kBlack;
   FontSpec font_;
   Picture picture_;
 };

@@ -19,7 +19,6 @@ class Timer {
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
-  unsigned Interval() const { return interval_; }
   void SetInterval(unsigned intervalMs);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
