@@ -104,14 +104,19 @@ std::optional<HWND> ParseWindowHandle(const std::wstring& text) {
 }
 
 void PrintWindowRecord(HWND window) {
+  // Visibility, styles and parent are read before the place: a program that
+  // places a window before showing it may be doing so while this runs, and a
+  // window seen shown must then be seen in its final place.
+  const bool visible = IsWindowVisible(window) != FALSE;
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+  HWND parent = GetAncestor(window, GA_PARENT);
+  if (parent == GetDesktopWindow()) parent = nullptr;
   RECT rect{}, client{};
   GetWindowRect(window, &rect);
   GetClientRect(window, &client);
   DWORD processId = 0;
   const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-  const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
-  HWND parent = GetAncestor(window, GA_PARENT);
-  if (parent == GetDesktopWindow()) parent = nullptr;
 
   PrintNumber(L"hwnd", HandleNumber(window));
   PrintValue(L"title", WindowTitle(window));
@@ -122,9 +127,9 @@ void PrintWindowRecord(HWND window) {
   PrintNumber(L"bottom", rect.bottom);
   PrintNumber(L"client_width", client.right - client.left);
   PrintNumber(L"client_height", client.bottom - client.top);
-  PrintHex(L"style", GetWindowLongW(window, GWL_STYLE));
+  PrintHex(L"style", style);
   PrintHex(L"exstyle", exStyle);
-  PrintNumber(L"visible", IsWindowVisible(window) ? 1 : 0);
+  PrintNumber(L"visible", visible ? 1 : 0);
   PrintNumber(L"topmost", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
   PrintNumber(L"pid", processId);
   PrintNumber(L"tid", threadId);
