@@ -8,23 +8,45 @@ namespace {
 
 MousePointer g_pointer = MousePointer::kDefault;
 
-}  // namespace
-
-std::wstring CommandArguments() {
-  return ArgumentText(GetCommandLineW());
-}
-
-std::wstring ProgramFolder() {
+// The program's own path as the platform loaded it; empty when it can't say.
+std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n == 0) return {};
     if (n < path.size()) {
       path.resize(n);
-      return FolderOfPath(path);
+      return path;
     }
     path.resize(path.size() * 2);  // the name was cut off
   }
+}
+
+// The path in its long or short form (one of GetLongPathNameW and
+// GetShortPathNameW); empty when the platform can't give it.
+std::wstring PathForm(const std::wstring& path, DWORD(WINAPI* form)(LPCWSTR, LPWSTR, DWORD)) {
+  const DWORD size = form(path.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring converted(size, L'\0');
+  const DWORD n = form(path.c_str(), converted.data(), size);
+  if (n == 0 || n >= size) return {};
+  converted.resize(n);
+  return converted;
+}
+
+}  // namespace
+
+std::wstring CommandArguments() {
+  // The platform may start the program by its long path or its short one,
+  // quoted or not.
+  const std::wstring module = ModulePath();
+  const std::wstring paths[] = {module, PathForm(module, &GetLongPathNameW),
+                                PathForm(module, &GetShortPathNameW)};
+  return ArgumentText(GetCommandLineW(), paths);
+}
+
+std::wstring ProgramFolder() {
+  return FolderOfPath(ModulePath());
 }
 
 int ScreenWidthTwips() {

@@ -58,10 +58,11 @@ std::optional<double> LeadingNumber(std::wstring_view text) {
   return negative ? -value : value;
 }
 
-std::optional<std::int32_t> RoundToInt32(double value) {
+std::optional<std::int32_t> RoundTo32Bits(double value) {
   const double rounded = std::nearbyint(value);
-  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
-  return static_cast<std::int32_t>(rounded);
+  if (!(rounded >= -2147483648.0 && rounded <= 4294967295.0)) return std::nullopt;
+  // The conversion to 32 bits keeps the low 32 bits.
+  return static_cast<std::int32_t>(static_cast<std::int64_t>(rounded));
 }
 
 }  // namespace zelvane::startup

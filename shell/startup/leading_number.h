@@ -15,8 +15,9 @@ namespace zelvane::startup {
 // range of a double gives nothing.
 std::optional<double> LeadingNumber(std::wstring_view text);
 
-// value rounded to the nearest integer (halves to the even neighbour), or
-// nothing when that lies outside the 32-bit range.
-std::optional<std::int32_t> RoundToInt32(double value);
+// value rounded to the nearest integer (halves to the even neighbour), as 32
+// bits read signed: from -2^31 to 2^31 - 1 as it is, from 2^31 to 2^32 - 1 (the
+// same bits read unsigned) less 2^32. Nothing when it lies outside both ranges.
+std::optional<std::int32_t> RoundTo32Bits(double value);
 
 }  // namespace zelvane::startup

@@ -18,6 +18,7 @@ wchar_t ModeLetter(std::wstring_view arguments) {
 }
 
 StartupMode StartupModeFor(std::wstring_view arguments) {
+  if (arguments.empty()) return StartupMode::kConfigure;
   switch (ModeLetter(arguments)) {
     case L'P':
       return StartupMode::kPreview;
@@ -26,7 +27,7 @@ StartupMode StartupModeFor(std::wstring_view arguments) {
     case L'S':
       return StartupMode::kRunCursorHidden;
     default:
-      return arguments.empty() ? StartupMode::kRunCursorVisible : StartupMode::kEnd;
+      return StartupMode::kEnd;
   }
 }
 
@@ -43,7 +44,7 @@ std::int32_t PreviewParentHandle(std::wstring_view arguments) {
   if (arguments.size() <= kHandleStart) return 0;
   const std::optional<double> number = LeadingNumber(arguments.substr(kHandleStart));
   if (!number) return 0;
-  return RoundToInt32(*number).value_or(0);
+  return RoundTo32Bits(*number).value_or(0);
 }
 
 }  // namespace zelvane::startup

@@ -13,11 +13,11 @@ inline constexpr wchar_t kNoModeLetter = L'\0';
 wchar_t ModeLetter(std::wstring_view arguments);
 
 enum class StartupMode {
-  kPreview,           // 'P': attach the preview to the window named by the arguments
-  kConfigure,         // 'C': show the settings dialog, then end
-  kRunCursorHidden,   // 'S': run the saver with the mouse cursor hidden
-  kRunCursorVisible,  // no arguments at all: run the saver, cursor left alone
-  kEnd,               // anything else: end without a word
+  kPreview,          // 'P': attach the preview to the window named by the arguments
+  kConfigure,        // 'C', or no arguments at all (how the platform's Configure
+                     // command starts a saver): show the settings dialog, then end
+  kRunCursorHidden,  // 'S': run the saver with the mouse cursor hidden
+  kEnd,              // anything else: end without a word
 };
 
 StartupMode StartupModeFor(std::wstring_view arguments);
@@ -43,8 +43,10 @@ inline bool NeedsSettingsAndRenderer(StartupMode mode) {
 
 // The preview's parent window handle: the number the argument text holds from
 // its fourth character on (the third, a blank in "/p 1234" or a colon in
-// "/p:1234", is skipped unread), rounded to a 32-bit integer. Text without a
-// number, or a number outside the 32-bit range, gives 0, which names no window.
+// "/p:1234", is skipped unread), rounded to an integer. Handles carry 32 bits
+// and are written signed or unsigned: 4294967295 and -1 give the same handle.
+// Text without a number, or a number outside both readings, gives 0, which
+// names no window.
 std::int32_t PreviewParentHandle(std::wstring_view arguments);
 
 }  // namespace zelvane::startup

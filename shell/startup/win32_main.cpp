@@ -74,7 +74,6 @@ void Main() {
       rt::Attempt(ShowSettingsDialog);
       rt::EndProgram();
     case StartupMode::kRunCursorHidden:
-    case StartupMode::kRunCursorVisible:
       CursorAtRunStart(mode, SystemCursor());
       rt::Attempt(host::LoadSaverHost);
       return;

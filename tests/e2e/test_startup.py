@@ -1,13 +1,14 @@
-"""The shell's start-up: the missing-renderer message, the instance guard and
-the starts that end at once. The renderer beside the copy of the shell is only
-looked for, so an empty file serves."""
+"""The shell's start-up: the missing-renderer message, the instance guard, the
+settings dialog of a start without arguments and the starts that end at once.
+The renderer beside the copy of the shell is only looked for, so an empty file
+serves."""
 
 import shutil
 
 from harness import WineTestCase
 
 SHELL = "ゼルヴェイン.scr"
-APP_TITLE = "ゼルヴェイン (ScreenSaver)"
+APP_TITLE, DIALOG_TITLE = "ゼルヴェイン (ScreenSaver)", "<ゼルヴェイン>"
 MISSING_RENDERER_TEXT = "ゼルヴェイン.dll が同じﾌｫﾙﾀﾞに見つかりません！"
 EXIT_TIMEOUT = 30
 
@@ -42,6 +43,13 @@ class StartupTest(WineTestCase):
         for args in (["s"], ["/p", "0"], ["/p", "123456789"]):
             with self.subTest(args=args):
                 self.assert_ends_at_once(self.start_program(shell, *args))
+
+    def test_no_arguments_show_the_settings_dialog(self):
+        # As the platform's Configure command starts a saver.
+        process = self.start_program(self.install_shell(with_renderer=True))
+        [dialog] = self.probe.wait_for(title=DIALOG_TITLE, visible=True, timeout=EXIT_TIMEOUT)
+        self.assertTrue(self.probe.post(dialog.hwnd, "WM_CLOSE"))
+        self.assert_ends_at_once(process)
 
     def test_an_open_saver_or_dialog_stops_every_start(self):
         # Without the renderer file every mode but the preview would show its

@@ -19,6 +19,27 @@ TEST(ArgumentText, DropsTheProgramAndTheBlanksAfterItAndKeepsTheRestAsItStands) 
   for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.line), c.arguments) << c.line;
 }
 
+TEST(ArgumentText, DropsTheProgramsOwnPathInEitherFormQuotedOrNotWithBlanksInIt) {
+  const std::wstring paths[] = {LR"(C:\Users\Jane Doe\Saver\z.scr)",
+                                LR"(C:\Users\JANEDO~1\Saver\z.scr)"};
+  const struct {
+    const wchar_t *line, *arguments;
+  } cases[] = {
+      // clang-format off
+      {LR"(C:\Users\Jane Doe\Saver\z.scr /s)", L"/s"},
+      {LR"(  c:\users\jane doe\saver\Z.SCR /p 1234)", L"/p 1234"},
+      {LR"("C:\Users\Jane Doe\Saver\z.scr"/c:12)", L"/c:12"},
+      {LR"(C:\Users\JANEDO~1\Saver\z.scr  /S)", L"/S"},
+      {LR"("C:\Users\JANEDO~1\Saver\z.scr")", L""},
+      {LR"(C:\Users\Jane Doe\Saver\z.scr)", L""},
+      // Only a whole path counts; any other line loses its first token.
+      {LR"(C:\Users\Jane Doe\Saver\z.scrx /s)", LR"(Doe\Saver\z.scrx /s)"},
+      {LR"("C:\Users\Jane Doe\Saver\z.scr /s)", L""}, {L"z.scr /s", L"/s"},
+      // clang-format on
+  };
+  for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.line, paths), c.arguments) << c.line;
+}
+
 TEST(FolderOfPath, DropsTheFileNameAndTheSeparatorExceptAtADriveRoot) {
   EXPECT_EQ(FolderOfPath(LR"(C:\Windows\System32\z.scr)"), LR"(C:\Windows\System32)");
   EXPECT_EQ(FolderOfPath(LR"(\\server\share\z.scr)"), LR"(\\server\share)");
