@@ -1,6 +1,6 @@
 // Zelvane_S, the saver host: an invisible form titled "Zelvane_Main" for the
 // whole saver run. Timer1 checks the MP3 every second, Timer2 the CD every
-// 200 ms, and Timer3 watches for the renderer window.
+// 200 ms, and Timer3 watches the renderer it started.
 #include "host/saver_host.h"
 
 #include <windows.h>
@@ -70,9 +70,11 @@ class Zelvane_S final : public rt::Form {
   void Timer2_Timer() { music::OnCdTimer(music_, cdSwitch_); }
 
   void Timer3_Timer() {
-    const bool found = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+    const bool found = renderer_.HasWindowTitled(kRendererWindowTitle);
     const bool ended = renderer_.HasEnded();
-    if (watch_.Look(found, ended, GetTickCount64()) == RendererWatch::Verdict::kWatching) return;
+    const RendererWatch::Verdict verdict = watch_.Look(found, ended, GetTickCount64());
+    if (verdict == RendererWatch::Verdict::kWatching) return;
+    if (verdict == RendererWatch::Verdict::kNeverAppeared) renderer_.End();
     rt::Attempt([this] { Timer3.SetEnabled(false); });
     Unload();
   }

@@ -1,9 +1,12 @@
 """The saver host, run from a folder whose name has blanks and Japanese
-characters, beside the real renderer or a stand-in that ends at once without a
-window (the probe without arguments)."""
+characters, beside the real renderer or a stand-in: the probe, which started
+without arguments ends at once without a window, or with
+ZELVANE_PROBE_STANDIN=no-window in its environment runs on without one."""
 
+import copy
 import os
 import shutil
+import signal
 import time
 
 from harness import WineTestCase
@@ -15,6 +18,8 @@ APPEAR_LIMIT = 15.0  # how long the host waits for the renderer window
 # The host looks for the renderer window every 500 ms: the shell ends within
 # one look (and the time to end) of the key press, which ends the renderer at once.
 RENDERER_TO_SHELL_END = 1.5
+# A renderer outlives a shell that was killed by no more than this.
+RENDERER_AFTER_KILLED_SHELL = 1.0
 
 
 class HostTest(WineTestCase):
@@ -28,17 +33,48 @@ class HostTest(WineTestCase):
         self.assertFalse(host is None or host.visible, "no hidden saver host")
         return process
 
-    def test_run_ends_by_itself_when_the_renderer_is_dismissed(self):
-        process = self.start_saver(self.product_path(RENDERER))
-        self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True,
-                                            timeout=START_TIMEOUT), "no renderer window")
+    def renderer_window(self, process_id=None):
+        """The renderer's window once it is shown (not one of another process)."""
+        def shown():
+            return [w for w in self.probe.find(title=RENDERER_TITLE, visible=True)
+                    if w.pid != process_id]
+        [window] = self.wait_until(shown, START_TIMEOUT, message="the renderer window")
+        return window
+
+    def dismiss(self, process, renderer):
         time.sleep(1)  # a window gone before the host saw it is one never shown
-        self.x.key("space", RENDERER_TITLE)
+        self.x.key("space", renderer)
         pressed = time.monotonic()
         self.assertEqual(self.wait_for_exit(process, timeout=END_TIMEOUT), 0)
         self.assertLess(time.monotonic() - pressed, RENDERER_TO_SHELL_END)
         self.wait_until(lambda: not self.session.product_processes(), END_TIMEOUT,
                         interval=0.02, message="the end of every process of the saver")
+
+    def test_run_ends_by_itself_when_the_renderer_is_dismissed(self):
+        process = self.start_saver(self.product_path(RENDERER))
+        self.dismiss(process, self.renderer_window())
+
+    def test_a_window_titled_like_the_renderers_does_not_hold_the_run(self):
+        # Left by another program, say a renderer of an earlier run: the host
+        # starts and watches its own renderer all the same.
+        stray = self.open_test_window(100, 80, x=1100, y=900, title=RENDERER_TITLE)
+        process = self.start_saver(self.product_path(RENDERER))
+        self.dismiss(process, self.renderer_window(process_id=stray.window.pid))
+        self.assertEqual(len(self.probe.find(title=RENDERER_TITLE)), 1, "the stray window went")
+        stray.process.kill()
+        self.assertTrue(self.probe.wait_gone(title=RENDERER_TITLE, timeout=END_TIMEOUT))
+
+    def test_killed_shell_takes_its_renderer_with_it(self):
+        process = self.start_saver(self.product_path(RENDERER))
+        self.renderer_window()
+        # The shell's own process alone: its process group holds the renderer too.
+        os.kill(process.pid, signal.SIGKILL)
+        killed = time.monotonic()
+        self.wait_until(lambda: not self.session.product_processes(), END_TIMEOUT,
+                        interval=0.02, message="the end of the renderer")
+        self.assertLess(time.monotonic() - killed, RENDERER_AFTER_KILLED_SHELL)
+        self.assertTrue(self.probe.wait_gone(title=RENDERER_TITLE, timeout=END_TIMEOUT))
+        process.wait()
 
     def test_renderer_that_ends_without_a_window_ends_the_run(self):
         # The host notices the renderer's end rather than sit out its wait for the window.
@@ -46,3 +82,13 @@ class HostTest(WineTestCase):
         process = self.start_saver(os.environ["ZELVANE_PROBE"])
         self.assertEqual(self.wait_for_exit(process, timeout=APPEAR_LIMIT + END_TIMEOUT), 0)
         self.assertLess(time.monotonic() - started, APPEAR_LIMIT)
+
+    def test_renderer_that_never_shows_its_window_is_ended_with_the_run(self):
+        self.session = copy.copy(self.session)
+        self.session.env = dict(self.session.env, ZELVANE_PROBE_STANDIN="no-window")
+        started = time.monotonic()
+        process = self.start_saver(os.environ["ZELVANE_PROBE"])
+        self.assertEqual(self.wait_for_exit(process, timeout=APPEAR_LIMIT + END_TIMEOUT), 0)
+        self.assertGreaterEqual(time.monotonic() - started, APPEAR_LIMIT)
+        self.wait_until(lambda: not self.session.product_processes(), END_TIMEOUT,
+                        interval=0.02, message="the end of the renderer")

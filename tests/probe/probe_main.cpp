@@ -25,9 +25,22 @@ constexpr struct {
     {L"profile-write", ProfileWriteCommand},
     {L"record", RecordCommand},
 };
+
+// Without arguments, the probe stands in for a program that another starts
+// with none (the renderer). With ZELVANE_PROBE_STANDIN=no-window in its
+// environment it runs on without a window until it is ended; otherwise it
+// prints its usage and ends at once.
+bool StandsInWithoutAWindow() {
+  wchar_t value[16] = {};
+  const DWORD n = GetEnvironmentVariableW(L"ZELVANE_PROBE_STANDIN", value, 16);
+  return n > 0 && n < 16 && std::wstring(value) == L"no-window";
+}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 1 && StandsInWithoutAWindow()) {
+    for (;;) Sleep(INFINITE);
+  }
   const Arguments parsed =
       ParseArguments(std::vector<std::wstring>(argv + 1, argv + argc), {L"gone", L"visible"});
   for (const auto& command : kCommands) {

@@ -12,10 +12,7 @@ TEST(RendererWatchTest, RunEndsOnceTheSeenWindowHasGoneOrTheRendererEndedUnseen)
   RendererWatch seen(1'000);  // no time limit once seen
   EXPECT_EQ(seen.Look(true, false, 2'000), kWatching);
   EXPECT_EQ(seen.Look(true, false, 60'000), kWatching);
-  EXPECT_EQ(seen.Look(false, true, 60'500), kRendererEnded);
-  RendererWatch other(0);  // our renderer failed, yet a window of that title is up
-  EXPECT_EQ(other.Look(true, true, 500), kWatching);
-  EXPECT_EQ(other.Look(false, true, 1'000), kRendererEnded);
+  EXPECT_EQ(seen.Look(false, false, 60'500), kRendererEnded);  // however long it takes to end
   RendererWatch unseen(0);  // dismissed before the first look, or never started
   EXPECT_EQ(unseen.Look(false, true, 500), kNeverAppeared);
   RendererWatch late(10'000);
