@@ -30,7 +30,8 @@ class SoundService {
  public:
   virtual ~SoundService() = default;
   virtual int WaveOutputDevices() = 0;
-  // Plays a sound in the background, looping until the next play or stop.
+  // Plays a sound file in the background, looping until the next play or
+  // stop. A file that can't be played gives silence.
   virtual void PlayLooping(const std::wstring& sound) = 0;
   virtual void Stop() = 0;
 };

@@ -40,7 +40,9 @@ int WinmmSound::WaveOutputDevices() {
 }
 
 void WinmmSound::PlayLooping(const std::wstring& sound) {
-  PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_LOOP);
+  // Named as a file, so that it is never looked up as a sound alias, and never
+  // replaced by the system's default sound when it can't be played.
+  PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_LOOP | SND_FILENAME | SND_NODEFAULT);
 }
 
 void WinmmSound::Stop() {

@@ -10,11 +10,17 @@ import subprocess
 from harness import WineTestCase
 from harness.audio import SoundServer, WINDOW_SECONDS, seconds_to_bytes, wait_seconds
 
-SHELL, RENDERER, RENDERER_TITLE = "ゼルヴェイン.scr", "ゼルヴェイン.dll", "Zelvane_VC"
+SHELL, RENDERER = "ゼルヴェイン.scr", "ゼルヴェイン.dll"
+RENDERER_TITLE = "Zelvane_VC"
 KIND_FILE = 2
 LOUD_LEVEL, QUIET_LEVEL = 2000, 100
 START_TIMEOUT, END_TIMEOUT = 30, 15
 END_MARGIN = 0.3  # sound still in flight when the shell's end is noticed
+WIN_INI = r"C:\windows\win.ini"  # where the system's sounds are named
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
 
 
 class MusicTest(WineTestCase):
@@ -34,42 +40,64 @@ class MusicTest(WineTestCase):
         self.recording = self.sound.record(self.scratch / "capture.raw")
         self.addCleanup(self.recording.stop)
 
-    def play(self, tone_name, tone_seconds, repeat, span):
-        """Runs the saver with a tone file as its music; returns the shell's process
-        and span seconds heard from the first loud window on, "#" loud and "." quiet
-        (one quiet window inside loud sound, on a loaded machine, counts as loud)."""
-        tone = self.scratch / tone_name
+    def tone(self, name, seconds):
+        tone = self.scratch / name
         subprocess.run(["sox", "-n", "-r", "44100", "-c", "2", str(tone), "synth",
-                        str(tone_seconds), "sine", "440", "vol", "0.5"],
+                        str(seconds), "sine", "440", "vol", "0.5"],
                        check=True, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
-        folder = self.scratch / "saver"
+        return tone
+
+    def start_saver(self, music, repeat=0):
+        """Runs the saver with music (a path) as its music file, in a folder of its
+        own; returns the shell's process once the renderer window shows."""
+        folder = self.scratch / f"saver {music.name}"
         folder.mkdir()
         for name in (SHELL, RENDERER):
             shutil.copy2(self.product_path(name), folder / name)
         settings = f"[Section]\r\nBGM区分={KIND_FILE}\r\nBGMﾘﾋﾟｰﾄ={repeat}\r\n" \
-                   f"BGMﾌｧｲﾙ=Z:{str(tone).replace('/', chr(92))}\r\n"
+                   f"BGMﾌｧｲﾙ={windows_path(music)}\r\n"
         (folder / "ゼルヴェイン.ini").write_bytes(settings.encode("cp932"))
-
-        mark = self.recording.position()
         process = self.start_program(folder / SHELL, "/s")
         self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True,
                                             timeout=START_TIMEOUT), "no renderer window")
+        return process
 
-        def first_loud():
+    def first_window(self, mark, loud, what):
+        """The recording's position of the first 100 ms window from mark on that
+        is loud (or, with loud False, quiet)."""
+        def found():
             nonlocal mark
             for level in self.recording.levels(mark):
-                if level >= LOUD_LEVEL:
+                if (level >= LOUD_LEVEL if loud else level < QUIET_LEVEL):
                     return mark
                 mark += seconds_to_bytes(WINDOW_SECONDS)
             return None
 
-        heard_from = self.wait_until(first_loud, START_TIMEOUT, interval=0.2,
-                                     message="sound from the saver")
-        wait_seconds(self.recording, heard_from, span)
-        levels = self.recording.levels(heard_from, heard_from + seconds_to_bytes(span))
-        self.assertIsNone(process.poll(), "the shell ended before it was dismissed")
+        return self.wait_until(found, START_TIMEOUT, interval=0.2, message=what)
+
+    def heard(self, start, span):
+        """span seconds heard from start on, "#" loud and "." quiet (one quiet
+        window inside loud sound, on a loaded machine, counts as loud)."""
+        wait_seconds(self.recording, start, span)
+        levels = self.recording.levels(start, start + seconds_to_bytes(span))
         heard = "".join(".#"[level >= LOUD_LEVEL] for level in levels)
-        return process, re.sub(r"(?<=#)\.(?=#)", "#", heard)
+        return re.sub(r"(?<=#)\.(?=#)", "#", heard)
+
+    def assert_silent(self, start, span):
+        wait_seconds(self.recording, start, span)
+        levels = self.recording.levels(start, start + seconds_to_bytes(span))
+        self.assertLess(max(levels), QUIET_LEVEL, f"sound: {levels}")
+
+    def play(self, tone_name, tone_seconds, repeat, span):
+        """Runs the saver with a tone file as its music; returns the shell's process
+        and span seconds heard from the first loud window on."""
+        tone = self.tone(tone_name, tone_seconds)
+        mark = self.recording.position()
+        process = self.start_saver(tone, repeat)
+        heard_from = self.first_window(mark, True, "sound from the saver")
+        heard = self.heard(heard_from, span)
+        self.assertIsNone(process.poll(), "the shell ended before it was dismissed")
+        return process, heard
 
     def assert_ends_in_silence(self, process):
         self.x.key("space", RENDERER_TITLE)
@@ -77,9 +105,7 @@ class MusicTest(WineTestCase):
         start = self.recording.position() + seconds_to_bytes(END_MARGIN)
         self.wait_until(lambda: not self.session.product_processes(), END_TIMEOUT,
                         message="the end of every process of the saver")
-        wait_seconds(self.recording, start, 1.5)
-        levels = self.recording.levels(start, start + seconds_to_bytes(1.5))
-        self.assertLess(max(levels), QUIET_LEVEL, f"sound after the saver ended: {levels}")
+        self.assert_silent(start, 1.5)
 
     def test_wav_loops_while_the_saver_runs_and_stops_with_it(self):
         # One second of tone heard for three seconds on end. Wine opens the file
@@ -94,4 +120,18 @@ class MusicTest(WineTestCase):
         process, heard = self.play("音楽 ファイル.mp3", 1.5, repeat=3, span=7.0)
         # Whole plays, each followed by a pause of up to about a second.
         self.assertRegex(heard, r"^(#{12,}\.{1,16}){3}")
+        self.assert_ends_in_silence(process)
+
+    def test_wav_that_cannot_be_decoded_is_silence(self):
+        # Played as a sound name rather than a file, it would be looked up first
+        # among the system's sounds, here a loud tone under its very name, and
+        # failing everything it would fall back to the default sound, made loud too.
+        broken = self.scratch / "broken.wav"
+        broken.write_bytes(b"RIFF\x10\x00\x00\x00not a wave at all" * 64)
+        loud = windows_path(self.tone("loud.wav", 1.0))
+        for key in ("Default", windows_path(broken)):
+            self.probe.profile_write(WIN_INI, "Sounds", key, loud)
+            self.addCleanup(self.probe.profile_write, WIN_INI, "Sounds", key, "")
+        process = self.start_saver(broken)
+        self.assert_silent(self.recording.position(), 3.0)
         self.assert_ends_in_silence(process)
