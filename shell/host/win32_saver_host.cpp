@@ -1,10 +1,13 @@
 // Zelvane_S, the saver host: an invisible form titled "Zelvane_Main" for the
 // whole saver run. Timer1 checks the MP3 every second, Timer2 the CD every
-// 200 ms, and Timer3 watches the renderer it started.
+// 200 ms, and Timer3 watches the renderer it started. The music pauses while
+// the displays are off.
 #include "host/saver_host.h"
 
 #include <windows.h>
 
+#include "common/failure_trace.h"
+#include "common/win32_display_power.h"
 #include "host/renderer_launch.h"
 #include "host/renderer_watch.h"
 #include "host/win32_renderer_process.h"
@@ -58,6 +61,10 @@ class Zelvane_S final : public rt::Form {
     });
     rt::Attempt([this] { music::BindMusicDevices(mediaCommands_, sound_); });
     music::StartMusic(music_, musicTimers_);
+    // Heard at once with the present state: music started for displays that
+    // are off already pauses straight away.
+    displayPowerNotice_ = ListenForDisplayPower(hWnd());
+    if (!displayPowerNotice_) ReportFailure("RegisterPowerSettingNotification");
     watch_ = RendererWatch(GetTickCount64());
     rt::Attempt([this] { RendererPath = RendererPathIn(rt::ProgramFolder()); });
     // A renderer that fails to start never shows its window; the bounded wait
@@ -79,11 +86,27 @@ class Zelvane_S final : public rt::Form {
     Unload();
   }
 
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (DisplayPowerOfMessage(message, wParam, lParam)) {
+      case DisplayPower::kOff:
+        rt::RunHandler([this] { musicPause_.DisplaysOff(music_, musicTimers_); });
+        break;
+      case DisplayPower::kOn:
+        rt::RunHandler([this] { musicPause_.DisplaysOn(music_, musicTimers_); });
+        break;
+      case DisplayPower::kUnknown:
+        break;
+    }
+    if (message == WM_POWERBROADCAST) return TRUE;
+    return Form::HandleMessage(message, wParam, lParam);
+  }
+
   // However the host is unloaded, the run ends here and the program with it.
   void Form_QueryUnload(rt::Flag& cancel, rt::UnloadMode mode) override {
     (void)cancel;
     (void)mode;
-    music::StopMusic(music_, musicTimers_);
+    if (displayPowerNotice_) UnregisterPowerSettingNotification(displayPowerNotice_);
+    music::StopMusic(music_, musicTimers_, musicPause_);
     rt::Attempt([] {
       startup::CursorAtRunEnd(startup::StartupModeFor(rt::CommandArguments()),
                               startup::SystemCursor());
@@ -101,6 +124,8 @@ class Zelvane_S final : public rt::Form {
   music::WinmmMediaCommands mediaCommands_;
   music::WinmmSound sound_;
   settings::MusicSettings music_;
+  music::MusicPause musicPause_;
+  HPOWERNOTIFY displayPowerNotice_ = nullptr;
   RendererProcess renderer_;
   RendererWatch watch_{0};
   std::wstring RendererPath;

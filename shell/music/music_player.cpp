@@ -138,6 +138,15 @@ void CD_Close() {
   SendIgnoringReply(L"close cdaudio");
 }
 
+void CD_Pause() {
+  SendIgnoringReply(L"pause cdaudio");
+}
+
+void CD_PlayOn() {
+  // Without a position, play goes on from where the pause left the disc.
+  SendIgnoringReply(L"play cdaudio");
+}
+
 void MP3_Open(const std::wstring& bgmFile) {
   // The name is quoted so that blanks in it are kept. A quotation mark can't be
   // part of a Windows file name, and inside the command it would end the name
@@ -161,6 +170,14 @@ void MP3_Check() {
 void MP3_Close() {
   SendIgnoringReply(L"stop MP3Play");
   SendIgnoringReply(L"close MP3Play");
+}
+
+void MP3_Pause() {
+  SendIgnoringReply(L"pause MP3Play");
+}
+
+void MP3_PlayOn() {
+  SendIgnoringReply(L"play MP3Play");
 }
 
 void WAV_Play(const std::wstring& bgmFile) {

@@ -42,12 +42,18 @@ void CD_Open();
 // than 0 jumps back to that track whenever the disc has left it or stopped.
 void CD_Check(int16_t bgmRepeat);
 void CD_Close();
+// While the displays are off the CD holds its place; playing on goes on from it.
+void CD_Pause();
+void CD_PlayOn();
 
 void MP3_Open(const std::wstring& bgmFile);
 zelvane::rt::Flag MP3_IsPlaying();
 // Restarts the MP3 from its beginning once it has ended.
 void MP3_Check();
 void MP3_Close();
+// While the displays are off the MP3 holds its place; playing on goes on from it.
+void MP3_Pause();
+void MP3_PlayOn();
 
 void WAV_Play(const std::wstring& bgmFile);
 void WAV_Stop();

@@ -16,9 +16,12 @@ void RunStep(Step&& step) noexcept {
   }
 }
 
-MusicFileType FileTypeOf(const MusicSettings& settings) noexcept {
+// The type of the music file a run plays; kOther when it plays no file.
+MusicFileType PlayedFileType(const MusicSettings& settings) noexcept {
   MusicFileType type = MusicFileType::kOther;
-  RunStep([&] { type = MusicFileTypeOf(settings.file); });
+  if (settings.kind == zelvane::settings::kBgmMusicFile) {
+    RunStep([&] { type = MusicFileTypeOf(settings.file); });
+  }
   return type;
 }
 
@@ -40,14 +43,12 @@ void StartMusic(const MusicSettings& settings, const MusicTimers& timers) noexce
     RunStep([] { CD_Open(); });
     RunStep([&] { timers.cd.SetEnabled(true); });
   }
-  if (settings.kind == zelvane::settings::kBgmMusicFile) {
-    const MusicFileType type = FileTypeOf(settings);
-    // A WAV file loops by itself; only an MP3 needs restarting.
-    if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
-    if (type == MusicFileType::kMp3) {
-      RunStep([&] { MP3_Open(settings.file); });
-      RunStep([&] { timers.mp3.SetEnabled(true); });
-    }
+  const MusicFileType type = PlayedFileType(settings);
+  // A WAV file loops by itself; only an MP3 needs restarting.
+  if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
+  if (type == MusicFileType::kMp3) {
+    RunStep([&] { MP3_Open(settings.file); });
+    RunStep([&] { timers.mp3.SetEnabled(true); });
   }
 }
 
@@ -60,21 +61,53 @@ void OnCdTimer(const MusicSettings& settings, PollingTimer& cdTimer) noexcept {
   RunStep([&] { cdTimer.SetEnabled(zelvane::rt::IsSet(CdAlive)); });
 }
 
-void StopMusic(const MusicSettings& settings, const MusicTimers& timers) noexcept {
-  // Once polling has stopped the CD could not be reached, so it is left alone.
-  bool cdPolling = false;
-  RunStep([&] { cdPolling = timers.cd.IsEnabled(); });
+void MusicPause::DisplaysOff(const MusicSettings& settings, const MusicTimers& timers) noexcept {
+  if (off_) return;
+  off_ = true;
+  RunStep([&] { cdPaused_ = timers.cd.IsEnabled(); });
+  if (cdPaused_) {
+    RunStep([&] { timers.cd.SetEnabled(false); });
+    RunStep([] { CD_Pause(); });
+  }
+  const MusicFileType type = PlayedFileType(settings);
+  if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
+  if (type == MusicFileType::kMp3) {
+    RunStep([&] { timers.mp3.SetEnabled(false); });
+    RunStep([] { MP3_Pause(); });
+  }
+}
+
+void MusicPause::DisplaysOn(const MusicSettings& settings, const MusicTimers& timers) noexcept {
+  if (!off_) return;
+  off_ = false;
+  if (cdPaused_) {
+    cdPaused_ = false;
+    RunStep([] { CD_PlayOn(); });
+    RunStep([&] { timers.cd.SetEnabled(true); });
+  }
+  const MusicFileType type = PlayedFileType(settings);
+  if (type == MusicFileType::kWav) RunStep([&] { WAV_Play(settings.file); });
+  if (type == MusicFileType::kMp3) {
+    RunStep([] { MP3_PlayOn(); });
+    RunStep([&] { timers.mp3.SetEnabled(true); });
+  }
+}
+
+void StopMusic(const MusicSettings& settings, const MusicTimers& timers,
+               const MusicPause& pause) noexcept {
+  // Once polling has stopped for a failure the CD could not be reached, so it
+  // is left alone.
+  bool cdPolling = pause.CdPaused();
+  RunStep([&] { cdPolling = cdPolling || timers.cd.IsEnabled(); });
   if (cdPolling) {
     RunStep([&] { timers.cd.SetEnabled(false); });
     RunStep([] { CD_Close(); });
   }
-  if (settings.kind == zelvane::settings::kBgmMusicFile) {
-    const MusicFileType type = FileTypeOf(settings);
-    if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
-    if (type == MusicFileType::kMp3) {
-      RunStep([&] { timers.mp3.SetEnabled(false); });
-      RunStep([] { MP3_Close(); });
-    }
+  const MusicFileType type = PlayedFileType(settings);
+  if (type == MusicFileType::kWav) RunStep([] { WAV_Stop(); });
+  if (type == MusicFileType::kMp3) {
+    RunStep([&] { timers.mp3.SetEnabled(false); });
+    RunStep([] { MP3_Close(); });
   }
 }
 

@@ -11,11 +11,13 @@ from harness import WineTestCase
 from harness.audio import SoundServer, WINDOW_SECONDS, seconds_to_bytes, wait_seconds
 
 SHELL, RENDERER = "ゼルヴェイン.scr", "ゼルヴェイン.dll"
-RENDERER_TITLE = "Zelvane_VC"
+HOST_TITLE, RENDERER_TITLE = "Zelvane_Main", "Zelvane_VC"
 KIND_FILE = 2
 LOUD_LEVEL, QUIET_LEVEL = 2000, 100
 START_TIMEOUT, END_TIMEOUT = 30, 15
 END_MARGIN = 0.3  # sound still in flight when the shell's end is noticed
+WM_SYSCOMMAND, SC_MONITORPOWER = 0x0112, 0xF170
+DISPLAY_OFF, DISPLAY_ON = 2, -1
 WIN_INI = r"C:\windows\win.ini"  # where the system's sounds are named
 
 
@@ -135,3 +137,22 @@ class MusicTest(WineTestCase):
         process = self.start_saver(broken)
         self.assert_silent(self.recording.position(), 3.0)
         self.assert_ends_in_silence(process)
+
+    def test_music_pauses_while_the_displays_are_off(self):
+        # The WAV starts again from its beginning; the MP3 goes on where it was.
+        for name, seconds in (("display.wav", 1.0), ("display.mp3", 6.0)):
+            with self.subTest(music=name):
+                mark = self.recording.position()
+                process = self.start_saver(self.tone(name, seconds))
+                self.first_window(mark, True, "sound from the saver")
+                [host] = self.probe.find(title=HOST_TITLE)
+                mark = self.recording.position()
+                self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER,
+                                                DISPLAY_OFF))
+                self.assert_silent(self.first_window(mark, False, "silence"), 2.0)
+                mark = self.recording.position()
+                self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER,
+                                                DISPLAY_ON))
+                back = self.heard(self.first_window(mark, True, "sound once it is back"), 2.0)
+                self.assertEqual(back, "#" * len(back))
+                self.assert_ends_in_silence(process)

@@ -94,7 +94,7 @@ class MusicTest : public testing::Test {
     StartMusic(settings, timers);
     if (mp3Timer.IsEnabled()) OnMp3Timer();
     if (cdTimer.IsEnabled()) OnCdTimer(settings, cdTimer);
-    StopMusic(settings, timers);
+    StopMusic(settings, timers, MusicPause());
   }
   ScriptedDevice device;
   RecordedTimer mp3Timer{device.calls, L"mp3"};

@@ -56,5 +56,63 @@ TEST_F(MusicTest, WavRunLoopsWithoutATimerAndOtherFilesOrKindsPlayNothing) {
               ElementsAre(L"PlaySound C:\\a.wav", L"PlaySound stop", L"PlaySound stop"));
 }
 
+// The displays go off twice over and come back twice over: the music pauses
+// and plays on once, and no poll runs in between.
+TEST_F(MusicTest, DarkDisplaysPauseEachKindOnceAndItsPollingWithIt) {
+  const struct {
+    std::int16_t kind;
+    const wchar_t* file;
+    std::vector<std::wstring> off, on;
+  } cases[] = {
+      {settings::kBgmAudioCd,
+       L"",
+       {L"cd timer off", L"pause cdaudio"},
+       {L"play cdaudio", L"cd timer on"}},
+      {settings::kBgmMusicFile,
+       L"C:\\a.mp3",
+       {L"mp3 timer off", L"pause MP3Play"},
+       {L"play MP3Play", L"mp3 timer on"}},
+      {settings::kBgmMusicFile, L"C:\\a.WAV", {L"PlaySound stop"}, {L"PlaySound C:\\a.WAV"}},
+      {settings::kBgmMusicFile, L"C:\\a.mid", {}, {}},
+      {settings::kBgmNone, L"C:\\a.wav", {}, {}},
+  };
+  for (const auto& c : cases) {
+    const MusicSettings settings{c.kind, 0, c.file, L""};
+    StartMusic(settings, timers);
+    MusicPause pause;
+    device.calls = {};
+    pause.DisplaysOn(settings, timers);
+    pause.DisplaysOff(settings, timers);
+    pause.DisplaysOff(settings, timers);
+    EXPECT_EQ(device.calls, c.off) << c.file;
+    EXPECT_FALSE(mp3Timer.enabled || cdTimer.enabled) << c.file;
+    device.calls = {};
+    pause.DisplaysOn(settings, timers);
+    pause.DisplaysOn(settings, timers);
+    EXPECT_EQ(device.calls, c.on) << c.file;
+    StopMusic(settings, timers, pause);
+  }
+}
+
+TEST_F(MusicTest, CdPausedForDarkDisplaysIsClosedAtTheEndOneThatFailedIsLeftAlone) {
+  const MusicSettings cd{settings::kBgmAudioCd, 0, L"", L""};
+  StartMusic(cd, timers);
+  MusicPause pause;
+  pause.DisplaysOff(cd, timers);
+  device.calls = {};
+  StopMusic(cd, timers, pause);
+  EXPECT_THAT(device.calls, ElementsAre(L"cd timer off", L"stop cdaudio", L"close cdaudio"));
+
+  device.disc = false;
+  StartMusic(cd, timers);
+  OnCdTimer(cd, cdTimer);
+  MusicPause failed;
+  device.calls = {};
+  failed.DisplaysOff(cd, timers);
+  failed.DisplaysOn(cd, timers);
+  StopMusic(cd, timers, failed);
+  EXPECT_TRUE(device.calls.empty());
+}
+
 }  // namespace
 }  // namespace zelvane::music
