@@ -16,7 +16,7 @@ wchar_t FoldAscii(wchar_t c) {
 }
 
 bool StartsWithPath(std::wstring_view text, std::wstring_view path) {
-  if (path.empty() || text.size() < path.size()) return false;
+  if (text.size() < path.size()) return false;
   for (std::size_t i = 0; i < path.size(); ++i) {
     if (FoldAscii(text[i]) != FoldAscii(path[i])) return false;
   }
@@ -24,17 +24,13 @@ bool StartsWithPath(std::wstring_view text, std::wstring_view path) {
 }
 
 // Where the program's own path ends when the line (from its first non-blank)
-// starts with one of its forms: quoted, or unquoted and followed by a blank or
-// nothing. 0 when it starts with none; the longest match wins.
-std::size_t KnownProgramEnd(std::wstring_view line, std::span<const std::wstring> paths) {
+// starts with one of its forms unquoted, followed by a blank or nothing; 0 when
+// it starts with none. The longest match wins. (A quoted path ends at its
+// closing quote like any quoted first token.)
+std::size_t UnquotedProgramEnd(std::wstring_view line, std::span<const std::wstring> paths) {
   std::size_t end = 0;
   for (const std::wstring& path : paths) {
-    const std::size_t quoted = path.size() + 2;
-    if (!line.empty() && line[0] == L'"' && StartsWithPath(line.substr(1), path) &&
-        line.size() >= quoted && line[quoted - 1] == L'"') {
-      end = std::max(end, quoted);
-    } else if (StartsWithPath(line, path) &&
-               (line.size() == path.size() || IsBlank(line[path.size()]))) {
+    if (StartsWithPath(line, path) && (line.size() == path.size() || IsBlank(line[path.size()]))) {
       end = std::max(end, path.size());
     }
   }
@@ -60,7 +56,7 @@ std::wstring ArgumentText(std::wstring_view commandLine,
   std::size_t start = 0;
   while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
   const std::wstring_view line = commandLine.substr(start);
-  std::size_t i = KnownProgramEnd(line, programPaths);
+  std::size_t i = UnquotedProgramEnd(line, programPaths);
   if (i == 0) i = FirstTokenEnd(line);
   while (i < line.size() && IsBlank(line[i])) ++i;
   return std::wstring(line.substr(i));

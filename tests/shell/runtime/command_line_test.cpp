@@ -27,13 +27,14 @@ TEST(ArgumentText, DropsTheProgramsOwnPathInEitherFormQuotedOrNotWithBlanksInIt)
   } cases[] = {
       // clang-format off
       {LR"(C:\Users\Jane Doe\Saver\z.scr /s)", L"/s"},
-      {LR"(  c:\users\jane doe\saver\Z.SCR /p 1234)", L"/p 1234"},
+      {LR"(  c:\users\JANE DOE\saver\Z.SCR /p 1234)", L"/p 1234"},
       {LR"("C:\Users\Jane Doe\Saver\z.scr"/c:12)", L"/c:12"},
       {LR"(C:\Users\JANEDO~1\Saver\z.scr  /S)", L"/S"},
       {LR"("C:\Users\JANEDO~1\Saver\z.scr")", L""},
       {LR"(C:\Users\Jane Doe\Saver\z.scr)", L""},
       // Only a whole path counts; any other line loses its first token.
       {LR"(C:\Users\Jane Doe\Saver\z.scrx /s)", LR"(Doe\Saver\z.scrx /s)"},
+      {LR"(C:\Users\Jane Dow\Saver\z.scr /s)", LR"(Dow\Saver\z.scr /s)"},
       {LR"("C:\Users\Jane Doe\Saver\z.scr /s)", L""}, {L"z.scr /s", L"/s"},
       // clang-format on
   };
