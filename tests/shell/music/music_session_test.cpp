@@ -97,21 +97,29 @@ TEST_F(MusicTest, DarkDisplaysPauseEachKindOnceAndItsPollingWithIt) {
 TEST_F(MusicTest, CdPausedForDarkDisplaysIsClosedAtTheEndOneThatFailedIsLeftAlone) {
   const MusicSettings cd{settings::kBgmAudioCd, 0, L"", L""};
   StartMusic(cd, timers);
-  MusicPause pause;
-  pause.DisplaysOff(cd, timers);
+  MusicPause paused;
+  paused.DisplaysOff(cd, timers);
   device.calls = {};
-  StopMusic(cd, timers, pause);
+  StopMusic(cd, timers, paused);
   EXPECT_THAT(device.calls, ElementsAre(L"cd timer off", L"stop cdaudio", L"close cdaudio"));
 
-  device.disc = false;
-  StartMusic(cd, timers);
-  OnCdTimer(cd, cdTimer);
-  MusicPause failed;
-  device.calls = {};
-  failed.DisplaysOff(cd, timers);
-  failed.DisplaysOn(cd, timers);
-  StopMusic(cd, timers, failed);
-  EXPECT_TRUE(device.calls.empty());
+  // Failed before the displays went off, or after they came back.
+  for (const bool failsFirst : {true, false}) {
+    device.disc = true;
+    StartMusic(cd, timers);
+    const auto fail = [&] {
+      device.disc = false;
+      OnCdTimer(cd, cdTimer);
+    };
+    MusicPause pause;
+    if (failsFirst) fail();
+    pause.DisplaysOff(cd, timers);
+    pause.DisplaysOn(cd, timers);
+    if (!failsFirst) fail();
+    device.calls = {};
+    StopMusic(cd, timers, pause);
+    EXPECT_TRUE(device.calls.empty()) << failsFirst;
+  }
 }
 
 }  // namespace
