@@ -12,6 +12,7 @@
 #include "resources/shell_resource_ids.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/program_facts.h"
+#include "runtime/win32_path_forms.h"
 #include "settings/saver_settings.h"
 #include "startup/shell_names.h"
 #include "startup/startup_state.h"
@@ -73,17 +74,6 @@ rt::Label& PlaceLabel(rt::Label& label, rt::Colour colour = rt::kBlack, Lines li
   label.SetForeColour(colour);
   label.SetWordWrap(lines == Lines::kWrapped);
   return label;
-}
-
-// The short 8.3 form of an existing path, or empty where the volume has none.
-std::wstring ShortPathOf(const std::wstring& path) {
-  const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
-  if (needed == 0) return {};
-  std::wstring shorter(needed, L'\0');
-  const DWORD length = GetShortPathNameW(path.c_str(), shorter.data(), needed);
-  if (length == 0 || length >= needed) return {};
-  shorter.resize(length);
-  return shorter;
 }
 
 }  // namespace
@@ -239,7 +229,7 @@ void Zelvane_P::Cmd_File_Click(int index) {
   if (!GetOpenFileNameW(&ofn)) return;  // cancelled: nothing changes
 
   file.resize(file.find(L'\0'));
-  const MusicFilePath chosen = MusicFilePathFor(file, ShortPathOf);
+  const MusicFilePath chosen = MusicFilePathFor(file, rt::ShortPathOf);
   if (chosen.refusal != PathRefusal::kNone) {
     const std::wstring text(RefusalText(chosen.refusal));
     MessageBoxW(hWnd(), text.c_str(), std::wstring(rt::kApplicationTitle).c_str(), MB_OK);

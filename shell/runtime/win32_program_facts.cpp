@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "program_facts.h"
+#include "win32_path_forms.h"
 
 namespace zelvane::rt {
 namespace {
@@ -22,26 +23,13 @@ std::wstring ModulePath() {
   }
 }
 
-// The path in its long or short form (one of GetLongPathNameW and
-// GetShortPathNameW); empty when the platform can't give it.
-std::wstring PathForm(const std::wstring& path, DWORD(WINAPI* form)(LPCWSTR, LPWSTR, DWORD)) {
-  const DWORD size = form(path.c_str(), nullptr, 0);
-  if (size == 0) return {};
-  std::wstring converted(size, L'\0');
-  const DWORD n = form(path.c_str(), converted.data(), size);
-  if (n == 0 || n >= size) return {};
-  converted.resize(n);
-  return converted;
-}
-
 }  // namespace
 
 std::wstring CommandArguments() {
   // The platform may start the program by its long path or its short one,
   // quoted or not.
   const std::wstring module = ModulePath();
-  const std::wstring paths[] = {module, PathForm(module, &GetLongPathNameW),
-                                PathForm(module, &GetShortPathNameW)};
+  const std::wstring paths[] = {module, LongPathOf(module), ShortPathOf(module)};
   return ArgumentText(GetCommandLineW(), paths);
 }
 
