@@ -169,15 +169,18 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 !macro RightsFunction prefix
   Function ${prefix}MayInstallForAllUsers
     Push $0
+    Push $1
+    StrCpy $1 "$SYSDIR\${PRODUCT}.rights.tmp"
     ClearErrors
-    GetTempFileName $0 "$SYSDIR"
+    FileOpen $0 $1 w
     ${If} ${Errors}
-    ${OrIf} $0 == ""
       StrCpy $0 0
     ${Else}
-      Delete $0
+      FileClose $0
+      Delete $1
       StrCpy $0 1
     ${EndIf}
+    Pop $1
     Exch $0
   FunctionEnd
 !macroend
