@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures of the installer, docs/installer-<locale>.png:
 # the installer's page that asks for whom to install, on a virtual display under
-# Wine, on the system
-# of ZELVANE_LOCALE (ja or en, default ja). Needs the Windows build in dist/.
+# Wine, on the system of ZELVANE_LOCALE (ja or en, default ja). Needs the
+# Windows build in dist/.
 # Japanese text in the system's dialog fonts needs a Japanese font: the one
 # tools/setup.sh installs (fonts-ipafont-gothic) is put into this picture's own
 # Wine prefix only.
