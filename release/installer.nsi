@@ -56,6 +56,8 @@ SetCompressor /SOLID lzma
 !define SAVER_ACTIVE_VALUE "ScreenSaveActive"
 ; The settings file a saver keeps for its user where its own folder cannot be written.
 !define USER_SETTINGS_FOLDER "$APPDATA\${PRODUCT}"
+; Tells the uninstaller to leave the settings files, when the other kind replaces it.
+!define KEEP_SETTINGS_OPTION "/KeepSettings"
 
 ; The Start-menu entries, in both languages: the uninstaller removes either.
 !define SETTINGS_SHORTCUT_EN "${PRODUCT} Settings"
@@ -399,10 +401,18 @@ Function DirectoryPagePre
   ${EndIf}
 FunctionEnd
 
-; The other kind's own uninstaller removes it; run in place, it cannot remove
-; itself, so that is done here. Aborts when the installation is not gone.
+; The other kind's own uninstaller removes it, but not the user's settings: a
+; settings file beside a saver of the user's own becomes the user's settings
+; file, which a saver of either kind reads. Run in place, the uninstaller cannot
+; remove itself, so that is done here. Aborts when the installation is not gone.
 Function RemoveOtherKind
-  ExecWait '"$OtherInstall\${UNINSTALLER_FILE}" /S _?=$OtherInstall'
+  ${If} $AllUsers == 1
+  ${AndIfNot} ${FileExists} "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+  ${AndIf} ${FileExists} "$OtherInstall\${SETTINGS_FILE}"
+    CreateDirectory "${USER_SETTINGS_FOLDER}"
+    CopyFiles /SILENT "$OtherInstall\${SETTINGS_FILE}" "${USER_SETTINGS_FOLDER}"
+  ${EndIf}
+  ExecWait '"$OtherInstall\${UNINSTALLER_FILE}" /S ${KEEP_SETTINGS_OPTION} _?=$OtherInstall'
   ${If} $AllUsers == 1
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${Else}
@@ -568,10 +578,15 @@ Section "Uninstall"
   Delete "$INSTDIR\${HELP_FILE}${PENDING_SUFFIX}"
   ; The settings file beside the saver, or this user's where that folder could
   ; not be written, and what an interrupted write of either may have left.
-  Delete "$SaverFolder\${SETTINGS_FILE}"
   Delete "$SaverFolder\${SETTINGS_FILE}.*.tmp"
-  Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
   Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}.*.tmp"
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "${KEEP_SETTINGS_OPTION}" $1
+  ${If} ${Errors}
+    Delete "$SaverFolder\${SETTINGS_FILE}"
+    Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+  ${EndIf}
   RMDir "${USER_SETTINGS_FOLDER}"
 
   Delete "$SMPROGRAMS\${PRODUCT}\${SETTINGS_SHORTCUT_EN}.lnk"

@@ -1,7 +1,7 @@
 #include "image_path.h"
 
 #include <algorithm>
-#include <array>
+#include <utility>
 
 namespace zelvane {
 
@@ -12,11 +12,11 @@ std::wstring ComparableImagePath(std::wstring_view path) {
     if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
   }
   // The longer prefix first: "\\?\UNC\" is also a "\\?\" path.
-  constexpr std::array<std::pair<std::wstring_view, std::wstring_view>, 3> kPrefixes{{
+  constexpr std::pair<std::wstring_view, std::wstring_view> kPrefixes[] = {
       {L"\\\\?\\UNC\\", L"\\\\"},
       {L"\\\\?\\", L""},
       {L"\\??\\", L""},
-  }};
+  };
   for (const auto& [prefix, replacement] : kPrefixes) {
     if (std::wstring_view(result).starts_with(prefix)) {
       return std::wstring(replacement) + result.substr(prefix.size());

@@ -373,6 +373,8 @@ class OneKindTest(InstallerTestCase):
                         message="the installation for all users")
         setup.kill()
         self.assertFalse(folder.exists())
+        # The settings go with the user: a saver in System32 reads them there.
+        self.assertEqual((self.user_settings / SETTINGS).read_bytes(), SETTINGS_BYTES)
         self.assertIsNone(self.registry_values(USER_ENTRY))
         self.assertFalse(self.user_menu.exists())
         self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))

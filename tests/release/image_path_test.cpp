@@ -20,7 +20,7 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, SameImagePathTest,
     testing::Values(std::tuple{L"C:\\Windows\\System32\\ゼルヴェイン.scr",
                                L"\\\\?\\c:/windows/system32/ゼルヴェイン.SCR", true},
-                    std::tuple{L"\\??\\C:\\a\\b.dll", L"C:\\A\\B.DLL", true},
+                    std::tuple{L"\\??\\C:\\a\\z.dll", L"C:\\A\\Z.DLL", true},
                     std::tuple{L"\\\\?\\UNC\\server\\share\\b.scr", L"\\\\SERVER\\share\\b.scr",
                                true},
                     std::tuple{L"C:\\a\\ゼルヴェイン.scr", L"C:\\a\\ゼルヴェイン.dll", false},
