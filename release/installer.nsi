@@ -54,10 +54,9 @@ SetCompressor /SOLID lzma
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define SAVER_VALUE "SCRNSAVE.EXE"
 !define SAVER_ACTIVE_VALUE "ScreenSaveActive"
-; The settings file a saver keeps for its user where its own folder cannot be written.
-!define USER_SETTINGS_FOLDER "$APPDATA\${PRODUCT}"
-; Tells the uninstaller to leave the settings files, when the other kind replaces it.
-!define KEEP_SETTINGS_OPTION "/KeepSettings"
+; Tells the uninstaller to leave the user's settings file, when the other kind
+; replaces it.
+!define KEEP_USER_SETTINGS_OPTION "/KeepUserSettings"
 
 ; The Start-menu entries, in both languages: the uninstaller removes either.
 !define SETTINGS_SHORTCUT_EN "${PRODUCT} Settings"
@@ -84,6 +83,9 @@ Var ModeGiven       ; 1 when the command line chose for whom
 Var FolderGiven     ; 1 when /D chose the folder
 Var SaverFolder     ; where the saver and the renderer go
 Var OtherInstall    ; the folder of an installation of the other kind, to remove
+; The folder of the settings file a saver keeps for the user where its own
+; folder cannot be written: the user's own application data, whatever the kind.
+Var UserSettingsFolder
 Var ModePage
 Var AllUsersButton
 
@@ -236,7 +238,13 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 ; ---------------------------------------------------------------------------
 ; The installer.
 
+!macro FindUserSettingsFolder
+  SetShellVarContext current
+  StrCpy $UserSettingsFolder "$APPDATA\${PRODUCT}"
+!macroend
+
 Function .onInit
+  !insertmacro FindUserSettingsFolder
   !insertmacro CarryRunningPrograms
   ${If} $INSTDIR != ""
     StrCpy $FolderGiven 1
@@ -401,18 +409,18 @@ Function DirectoryPagePre
   ${EndIf}
 FunctionEnd
 
-; The other kind's own uninstaller removes it, but not the user's settings: a
+; The other kind's own uninstaller removes it, but not the user's settings: the
 ; settings file beside a saver of the user's own becomes the user's settings
-; file, which a saver of either kind reads. Run in place, the uninstaller cannot
+; file, which a saver of either kind reads first. Run in place, the uninstaller cannot
 ; remove itself, so that is done here. Aborts when the installation is not gone.
 Function RemoveOtherKind
   ${If} $AllUsers == 1
-  ${AndIfNot} ${FileExists} "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+  ${AndIfNot} ${FileExists} "$UserSettingsFolder\${SETTINGS_FILE}"
   ${AndIf} ${FileExists} "$OtherInstall\${SETTINGS_FILE}"
-    CreateDirectory "${USER_SETTINGS_FOLDER}"
-    CopyFiles /SILENT "$OtherInstall\${SETTINGS_FILE}" "${USER_SETTINGS_FOLDER}"
+    CreateDirectory "$UserSettingsFolder"
+    CopyFiles /SILENT "$OtherInstall\${SETTINGS_FILE}" "$UserSettingsFolder"
   ${EndIf}
-  ExecWait '"$OtherInstall\${UNINSTALLER_FILE}" /S ${KEEP_SETTINGS_OPTION} _?=$OtherInstall'
+  ExecWait '"$OtherInstall\${UNINSTALLER_FILE}" /S ${KEEP_USER_SETTINGS_OPTION} _?=$OtherInstall'
   ${If} $AllUsers == 1
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${Else}
@@ -520,6 +528,7 @@ FunctionEnd
 ; The uninstaller: of the kind whose entry names its folder.
 
 Function un.onInit
+  !insertmacro FindUserSettingsFolder
   StrCpy $AllUsers 0
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 == $INSTDIR
@@ -579,15 +588,15 @@ Section "Uninstall"
   ; The settings file beside the saver, or this user's where that folder could
   ; not be written, and what an interrupted write of either may have left.
   Delete "$SaverFolder\${SETTINGS_FILE}.*.tmp"
-  Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}.*.tmp"
+  Delete "$UserSettingsFolder\${SETTINGS_FILE}.*.tmp"
+  Delete "$SaverFolder\${SETTINGS_FILE}"
   ${GetParameters} $0
   ClearErrors
-  ${GetOptions} $0 "${KEEP_SETTINGS_OPTION}" $1
+  ${GetOptions} $0 "${KEEP_USER_SETTINGS_OPTION}" $1
   ${If} ${Errors}
-    Delete "$SaverFolder\${SETTINGS_FILE}"
-    Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+    Delete "$UserSettingsFolder\${SETTINGS_FILE}"
   ${EndIf}
-  RMDir "${USER_SETTINGS_FOLDER}"
+  RMDir "$UserSettingsFolder"
 
   Delete "$SMPROGRAMS\${PRODUCT}\${SETTINGS_SHORTCUT_EN}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\${SETTINGS_SHORTCUT_JA}.lnk"

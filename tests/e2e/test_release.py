@@ -328,6 +328,9 @@ class AllUsersTest(InstallerTestCase):
         self.assertEqual(self.session.product_processes(), [])
         self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))
 
+        # The user's own settings file, as a saver that cannot write beside itself keeps it.
+        self.user_settings.mkdir()
+        (self.user_settings / SETTINGS).write_bytes(SETTINGS_BYTES)
         self.uninstall(folder)
         self.assertEqual(self.nothing_of_ours_left(), [])
         self.assertEqual(self.desktop(), (None, "0"))
