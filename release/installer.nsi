@@ -230,18 +230,21 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 !insertmacro CloseRunningSaverFunction ""
 !insertmacro CloseRunningSaverFunction "un."
 
+; The helper that finds and closes the running programs, unpacked for this run.
 !macro CarryRunningPrograms
   InitPluginsDir
   File "/oname=$PLUGINSDIR\${RUNNING_PROGRAMS_FILE}" "${RUNNING_PROGRAMS}"
 !macroend
 
-; ---------------------------------------------------------------------------
-; The installer.
-
+; Before the kind of installation is applied, while the user's own folders are
+; the ones the shell names.
 !macro FindUserSettingsFolder
   SetShellVarContext current
   StrCpy $UserSettingsFolder "$APPDATA\${PRODUCT}"
 !macroend
+
+; ---------------------------------------------------------------------------
+; The installer.
 
 Function .onInit
   !insertmacro FindUserSettingsFolder

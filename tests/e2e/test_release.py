@@ -141,13 +141,13 @@ class InstallerTestCase(WineTestCase):
         status = self.session.run(folder / UNINSTALLER, "/S", output_dir=self.scratch,
                                   timeout=TIMEOUT)[0]
         self.assertEqual(status, 0, "the uninstaller failed")
+        self.wait_for_uninstaller()
+
+    def wait_for_uninstaller(self):
         self.wait_until(lambda: not self.session.processes_running(["Un.exe"]), TIMEOUT,
                         interval=0.2, message="the end of the uninstaller")
 
-    def start_interactive_setup(self, *args):
-        return self.start_program(self.product_path(SETUP), *args)
-
-    def answer(self, process, yes):
+    def answer(self, yes):
         """Reads the installer's question and answers it; gives its text."""
         box = self.probe.read_message_box(timeout=60)
         self.assertIsNotNone(box, "the installer asked nothing")
@@ -163,8 +163,8 @@ class InstallerTestCase(WineTestCase):
                              f"{folder / name} is not the shipped file")
 
     def shortcuts(self, menu):
-        """{name: what it starts} of the Start-menu folder's entries, in order of
-        settings, making it the screen saver, help."""
+        """What the Start-menu folder's entries start (see Probe.shortcut): the
+        settings, making it the screen saver, the help page."""
         self.assertEqual(sorted(p.name for p in menu.iterdir()),
                          sorted(f"{n}.lnk" for n in SHORTCUTS[self.session.locale]))
         return [self.probe.shortcut(windows_path(menu / f"{n}.lnk"))
@@ -343,8 +343,8 @@ class AllUsersTest(InstallerTestCase):
         self.assertEqual(self.nothing_of_ours_left(), [])
 
         # Asked, the user declines the installation for himself.
-        setup = self.start_interactive_setup("/AllUsers")
-        self.answer(setup, yes=False)
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
+        self.answer(yes=False)
         self.assertEqual(self.wait_for_exit(setup, timeout=30), EXIT_REFUSED)
         self.assertEqual(self.nothing_of_ours_left(), [])
 
@@ -360,16 +360,16 @@ class OneKindTest(InstallerTestCase):
         self.assertFalse((self.system32 / SAVER).exists())
 
         # Asked, the user keeps it...
-        setup = self.start_interactive_setup("/AllUsers")
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
         self.assertIn(str(self.registry_values(USER_ENTRY)["InstallLocation"]),
-                      self.answer(setup, yes=False))
+                      self.answer(yes=False))
         self.assertEqual(self.wait_for_exit(setup, timeout=30), EXIT_REFUSED)
         self.assertIsNone(self.registry_values(MACHINE_ENTRY))
         self.assertEqual((folder / SETTINGS).read_bytes(), SETTINGS_BYTES)
 
         # ...or replaces it: the first is removed as its uninstaller removes it.
-        setup = self.start_interactive_setup("/AllUsers")
-        self.answer(setup, yes=True)
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
+        self.answer(yes=True)
         for _ in range(2):  # the welcome page, the choice of parts
             self.assertTrue(self.probe.press_button(NEXT[self.session.locale], timeout=60))
         self.wait_until(lambda: self.registry_values(MACHINE_ENTRY), TIMEOUT, interval=0.5,
@@ -396,8 +396,7 @@ class FilesInUseTest(InstallerTestCase):
             program, arguments = re.fullmatch(r'"([^"]+)" ?(.*)', command).groups()
             self.session.run(program, *arguments.split(), output_dir=self.scratch,
                              timeout=TIMEOUT)
-        self.wait_until(lambda: not self.session.processes_running(["Un.exe"]), TIMEOUT,
-                        interval=0.2, message="the end of the uninstaller")
+        self.wait_for_uninstaller()
 
     def test_a_file_that_stays_in_use_is_replaced_and_removed_at_the_restart(self):
         folder = self.install()
