@@ -383,7 +383,8 @@ Function ModePageShow
 FunctionEnd
 
 ; The choice is checked as the command line's is; the page stays when the user
-; keeps an installation of the other kind or declines the one for himself.
+; keeps the installation of the other kind or, without the rights for all
+; users, declines the installation just for him.
 Function ModePageLeave
   ${NSD_GetState} $AllUsersButton $0
   ${If} $0 == ${BST_CHECKED}
@@ -414,8 +415,9 @@ FunctionEnd
 
 ; The other kind's own uninstaller removes it, but not the user's settings: the
 ; settings file beside a saver of the user's own becomes the user's settings
-; file, which a saver of either kind reads first. Run in place, the uninstaller cannot
-; remove itself, so that is done here. Aborts when the installation is not gone.
+; file, which a saver of either kind reads first. Run in place, the uninstaller
+; cannot remove itself, so that is done here. Aborts when the installation is
+; not gone.
 Function RemoveOtherKind
   ${If} $AllUsers == 1
   ${AndIfNot} ${FileExists} "$UserSettingsFolder\${SETTINGS_FILE}"
