@@ -230,6 +230,13 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 !insertmacro CloseRunningSaverFunction ""
 !insertmacro CloseRunningSaverFunction "un."
 
+; Screen saving on (1) or off (0) for the user, told to the system and kept
+; where Windows keeps it.
+!macro SetScreenSaving on
+  System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${on}, p 0, i ${SPIF_UPDATEINIFILE_SENDCHANGE})'
+  WriteRegStr HKCU "${DESKTOP_KEY}" "${SAVER_ACTIVE_VALUE}" "${on}"
+!macroend
+
 ; The helper that finds and closes the running programs, unpacked for this run.
 !macro CarryRunningPrograms
   InitPluginsDir
@@ -521,8 +528,7 @@ Section "$(SaverSectionName)" SaverSection
   Call SaverPath
   Pop $0
   WriteRegStr HKCU "${DESKTOP_KEY}" "${SAVER_VALUE}" "$0"
-  System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATEINIFILE_SENDCHANGE})'
-  WriteRegStr HKCU "${DESKTOP_KEY}" "${SAVER_ACTIVE_VALUE}" "1"
+  !insertmacro SetScreenSaving 1
 SectionEnd
 
 Function OpenSaverSettings
@@ -577,8 +583,7 @@ Section "Uninstall"
   ${If} $1 == $0
   ${OrIf} $1 == "$SaverFolder\${SAVER_FILE}"
     DeleteRegValue HKCU "${DESKTOP_KEY}" "${SAVER_VALUE}"
-    System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 0, p 0, i ${SPIF_UPDATEINIFILE_SENDCHANGE})'
-    WriteRegStr HKCU "${DESKTOP_KEY}" "${SAVER_ACTIVE_VALUE}" "0"
+    !insertmacro SetScreenSaving 0
   ${EndIf}
 
   ; File by file, never a whole folder: a folder may hold files that are not
