@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures of the installer, docs/installer-<locale>.png:
-# the installer's page of choices on a virtual display under Wine, on the system
-# of ZELVANE_LOCALE (ja or en, default ja). Needs the Windows build in dist/.
+# the installer's page that asks for whom to install, on a virtual display under
+# Wine, on the system of ZELVANE_LOCALE (ja or en, default ja). Needs the
+# Windows build in dist/.
 # Japanese text in the system's dialog fonts needs a Japanese font: the one
 # tools/setup.sh installs (fonts-ipafont-gothic) is put into this picture's own
 # Wine prefix only.
@@ -47,7 +48,7 @@ for _ in $(seq 1 300); do
 done
 [ -n "$window" ] || { echo "the installer's window did not appear" >&2; exit 1; }
 
-# From the welcome page on to the page of choices.
+# From the welcome page on to the page that asks for whom to install.
 sleep 1
 xdotool windowfocus --sync "$window" key Return
 sleep 2

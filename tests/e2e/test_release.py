@@ -1,10 +1,14 @@
 """What users are handed: the installer, the portable zip and the help page.
-The installer runs silently (/S); what it leaves is read from the Wine prefix's
-files and, through `reg export`, its registry."""
+The installer runs as users and administrators run it (mostly silently, /S);
+what it leaves is read from the Wine prefix's files and, through `reg export`,
+its registry."""
 
+import getpass
+import os
 import re
 import shutil
 import struct
+import subprocess
 import time
 import zipfile
 from pathlib import Path
@@ -15,14 +19,27 @@ from harness.session import REPO_ROOT
 SAVER, RENDERER, HELP_PAGE = "ゼルヴェイン.scr", "ゼルヴェイン.dll", "ゼルヴェイン.html"
 SETTINGS = "ゼルヴェイン.ini"
 UNINSTALLER = "uninstall.exe"
+PRODUCT = "ゼルヴェイン"
 SHIPPED = (SAVER, RENDERER, HELP_PAGE)
-RENDERER_TITLE = "Zelvane_VC"
+RENDERER_TITLE, DIALOG_TITLE, PREVIEW_TITLE = "Zelvane_VC", "<ゼルヴェイン>", "Preview Window"
 
-UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvane"
+ENTRY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvane"
+USER_ENTRY, MACHINE_ENTRY = "HKCU\\" + ENTRY, "HKLM\\" + ENTRY
+RUN_ONCE_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
-SAVER_VALUE = "SCRNSAVE.EXE"
+SAVER_VALUE, ACTIVE_VALUE = "SCRNSAVE.EXE", "ScreenSaveActive"
 # A settings file as the saver writes it (code page 932), with a music file.
 SETTINGS_BYTES = "[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=C:\\音楽\\曲.mp3\r\n".encode("cp932")
+# The Start-menu entries, named in the system's language.
+SHORTCUTS = {
+    "ja": ("ゼルヴェインの設定", "ゼルヴェインをスクリーン セーバーにする", "ゼルヴェインのヘルプ"),
+    "en": ("ゼルヴェイン Settings", "Make ゼルヴェイン my screen saver", "ゼルヴェイン Help"),
+}
+ANSWERS = {"ja": ("はい(&Y)", "いいえ(&N)"), "en": ("&Yes", "&No")}
+# The installer's buttons that go on: to the next page, to installing.
+NEXT = {"ja": "次へ(&N) >", "en": "&Next >"}
+# Wine hands Linux the low 8 bits of an exit status: 3010 ("restart needed") is 194.
+EXIT_REFUSED, EXIT_RESTART_NEEDED = 2, 3010 % 256
 TIMEOUT = 120
 
 # The version is named once, in the top-level CMakeLists.txt.
@@ -44,19 +61,40 @@ def parse_reg_export(text):
                 text, re.M)}
 
 
-class LifecycleTest(WineTestCase):
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class InstallerTestCase(WineTestCase):
+    """Each test starts from a prefix where the product was never installed,
+    screen saving off and no saver chosen."""
+
     def setUp(self):
         super().setUp()
-        # Leaves the prefix as if the product had never been installed.
-        entry = self.registry_values(UNINSTALL_KEY)
-        users = Path(self.session.prefix, "drive_c", "users")
-        folders = [p / "AppData" / "Local" / "Programs" / "ゼルヴェイン" for p in users.iterdir()]
-        if entry and "InstallLocation" in entry:
-            folders.append(self.unix_path(entry["InstallLocation"]))
-        for folder in folders:
+        drive = Path(self.session.prefix, "drive_c")
+        self.system32 = drive / "windows" / "system32"
+        self.program_files = drive / "Program Files" / PRODUCT
+        self.user_folder = drive / "users" / getpass.getuser()
+        self.user_programs = self.user_folder / "AppData" / "Local" / "Programs" / PRODUCT
+        self.user_settings = self.user_folder / "AppData" / "Roaming" / PRODUCT
+        start_menu = Path("Microsoft", "Windows", "Start Menu", "Programs", PRODUCT)
+        self.user_menu = self.user_folder / "AppData" / "Roaming" / start_menu
+        self.common_menu = drive / "ProgramData" / start_menu
+        for key in (USER_ENTRY, MACHINE_ENTRY):
+            entry = self.registry_values(key)
+            if entry and "InstallLocation" in entry:
+                shutil.rmtree(self.unix_path(entry["InstallLocation"]), ignore_errors=True)
+            self.reg("delete", key, "/f")
+        for folder in (self.program_files, self.user_programs, self.user_settings,
+                       self.user_menu, self.common_menu):
             shutil.rmtree(folder, ignore_errors=True)
-        self.reg("delete", UNINSTALL_KEY, "/f")
+        for name in (SAVER, RENDERER, SETTINGS):
+            (self.system32 / name).unlink(missing_ok=True)
+        self.reg("delete", RUN_ONCE_KEY, "/va", "/f")
         self.reg("delete", DESKTOP_KEY, "/v", SAVER_VALUE, "/f")
+        self.set_desktop(ACTIVE_VALUE, "0")
+
+    # The registry -------------------------------------------------------------
 
     def reg(self, *args):
         return self.session.run("reg", *args, output_dir=self.scratch / "reg", timeout=60)[0]
@@ -70,63 +108,82 @@ class LifecycleTest(WineTestCase):
             return None
         return parse_reg_export(exported.read_bytes().decode("utf-16"))
 
+    def set_desktop(self, name, value):
+        self.assertEqual(self.reg("add", DESKTOP_KEY, "/v", name, "/t", "REG_SZ", "/d", value,
+                                  "/f"), 0)
+
+    def desktop(self):
+        values = self.registry_values(DESKTOP_KEY)
+        return values.get(SAVER_VALUE), values.get(ACTIVE_VALUE)
+
     def unix_path(self, windows_path):
         drive, rest = windows_path.split(":", 1)
         return Path(self.session.prefix, "dosdevices", drive.lower() + ":",
-                    *[p for p in rest.split("\\") if p])
+                    *[p for p in rest.split("\\") if p]).resolve()
 
-    def install(self):
-        """The uninstall entry and the installation folder of a silent install."""
-        status = self.session.run(self.product_path(SETUP), "/S", output_dir=self.scratch,
-                                  timeout=TIMEOUT)[0]
-        self.assertEqual(status, 0, "the installer failed")
-        entry = self.registry_values(UNINSTALL_KEY)
-        self.assertIsNotNone(entry, "no uninstall entry")
-        return entry, self.unix_path(entry["InstallLocation"])
+    # Installing and removing ------------------------------------------------------
+
+    def setup_status(self, *args):
+        return self.session.run(self.product_path(SETUP), *args, output_dir=self.scratch,
+                                timeout=TIMEOUT)[0]
+
+    def install(self, *args):
+        """A silent install; gives the installation folder its entry names."""
+        self.assertEqual(self.setup_status("/S", *args), 0, "the installer failed")
+        entries = [(key, self.registry_values(key)) for key in (USER_ENTRY, MACHINE_ENTRY)]
+        found = [(key, entry) for key, entry in entries if entry is not None]
+        self.assertEqual(len(found), 1, f"uninstall entries: {found}")
+        return self.unix_path(found[0][1]["InstallLocation"])
 
     def uninstall(self, folder):
-        """Runs the uninstaller silently and waits for its end: it goes on in a
-        copy of itself, and removing the folder (when empty) is its last step."""
+        """Runs the uninstaller silently, as the list of apps does, and waits for
+        the end of the copy of itself that it goes on in."""
         status = self.session.run(folder / UNINSTALLER, "/S", output_dir=self.scratch,
                                   timeout=TIMEOUT)[0]
         self.assertEqual(status, 0, "the uninstaller failed")
-        ours = set(SHIPPED + (SETTINGS, UNINSTALLER))
+        self.wait_for_uninstaller()
 
-        def done():
-            names = {p.name for p in folder.iterdir()} if folder.exists() else set()
-            return not folder.exists() or (names and not names & ours)
+    def wait_for_uninstaller(self):
+        self.wait_until(lambda: not self.session.processes_running(["Un.exe"]), TIMEOUT,
+                        interval=0.2, message="the end of the uninstaller")
 
-        self.wait_until(done, TIMEOUT, interval=0.2, message="the end of the uninstaller")
+    def answer(self, yes):
+        """Reads the installer's question and answers it; gives its text."""
+        box = self.probe.read_message_box(timeout=60)
+        self.assertIsNotNone(box, "the installer asked nothing")
+        self.assertEqual(box.buttons, list(ANSWERS[self.session.locale]))
+        self.assertTrue(self.probe.press_button(box.buttons[0 if yes else 1], pid=box.pid))
+        return box.text
 
-    def test_silent_install_gives_a_working_saver_and_silent_uninstall_takes_it_away(self):
-        entry, folder = self.install()
+    # What is left --------------------------------------------------------------
 
-        # The three files and the uninstaller, in the user's own programs folder,
-        # the programs the same as in the zip.
-        where = entry["InstallLocation"]
-        self.assertTrue(where.lower().endswith(r"\appdata\local\programs\ゼルヴェイン"), where)
-        self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SHIPPED + (UNINSTALLER,)))
-        with zipfile.ZipFile(self.product_path(ZIP)) as z:
-            self.assertTrue(all(z.read(n) == (folder / n).read_bytes() for n in SHIPPED),
-                            "the installed files differ from the zip's")
+    def assert_same_as_shipped(self, folder, names):
+        for name in names:
+            self.assertEqual((folder / name).read_bytes(), self.product_path(name).read_bytes(),
+                             f"{folder / name} is not the shipped file")
 
-        # The entry in the user's list of installed apps.
-        uninstaller = f'"{where}\\{UNINSTALLER}"'
-        self.assertEqual([entry[k] for k in ("DisplayVersion", "DisplayIcon", "UninstallString",
-                                             "QuietUninstallString", "NoModify", "NoRepair")],
-                         [VERSION, f"{where}\\{SAVER},0", uninstaller, f"{uninstaller} /S", 1, 1])
+    def shortcuts(self, menu):
+        """What the Start-menu folder's entries start (see Probe.shortcut): the
+        settings, making it the screen saver, the help page."""
+        self.assertEqual(sorted(p.name for p in menu.iterdir()),
+                         sorted(f"{n}.lnk" for n in SHORTCUTS[self.session.locale]))
+        return [self.probe.shortcut(windows_path(menu / f"{n}.lnk"))
+                for n in SHORTCUTS[self.session.locale]]
 
-        # The saver is the user's screen saver, under the path Windows starts it
-        # by: in short form, as right-click "Install" writes it, each name at
-        # most 8 + 3 bytes in the system's OEM code page, without blanks.
-        desktop = self.registry_values(DESKTOP_KEY)
-        self.assertEqual(desktop["ScreenSaveActive"], "1")
-        registered = desktop[SAVER_VALUE]
-        for part in registered.split("\\")[1:]:
-            self.assertRegex(part.encode("cp932"), rb"^[^ .]{1,8}(\.[^ .]{1,3})?$", registered)
+    def nothing_of_ours_left(self):
+        """What any installation may have left: files, folders, entries, values."""
+        left = [str(p) for p in (self.user_programs, self.program_files, self.user_menu,
+                                 self.common_menu, self.user_settings) if p.exists()]
+        left += [str(self.system32 / n) for n in (SAVER, RENDERER, SETTINGS)
+                 if (self.system32 / n).exists()]
+        left += [key for key in (USER_ENTRY, MACHINE_ENTRY) if self.registry_values(key)]
+        left += [f"{RUN_ONCE_KEY} {v}" for v in self.registry_values(RUN_ONCE_KEY) or {}]
+        return left
 
-        # It runs from there: /s shows the field, and a key ends it.
-        process = self.start_program(registered, "/s")
+    # Running the installed saver ---------------------------------------------------
+
+    def run_saver_until_a_key(self, path):
+        process = self.start_program(path, "/s")
         self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True, timeout=30))
         time.sleep(1)  # the saver looks for the renderer's window every 500 ms
         self.x.key("space", RENDERER_TITLE)
@@ -134,34 +191,232 @@ class LifecycleTest(WineTestCase):
         self.wait_until(lambda: not self.session.product_processes(), 15, interval=0.1,
                         message="the end of every process of the saver")
 
-        self.uninstall(folder)
-        self.assertFalse(folder.exists(), "the installation folder is left")
-        self.assertIsNone(self.registry_values(UNINSTALL_KEY))
-        desktop = self.registry_values(DESKTOP_KEY)
-        self.assertNotIn(SAVER_VALUE, desktop)
-        self.assertEqual(desktop["ScreenSaveActive"], "1", "a value that is not ours was changed")
+    def open_dialog(self, shortcut):
+        process = self.start_program(shortcut["target"], *shortcut["arguments"].split())
+        self.assertTrue(self.probe.wait_for(title=DIALOG_TITLE, visible=True, timeout=30),
+                        "the settings dialog did not open")
+        return process
 
-    def test_upgrade_keeps_the_settings_and_uninstall_spares_what_is_not_its_own(self):
-        _, folder = self.install()
+
+class PerUserTest(InstallerTestCase):
+    def test_install_to_a_given_folder_then_upgrade_and_remove_while_the_dialog_is_open(self):
+        # /D takes the rest of the command line, unquoted: a folder without blanks.
+        where = r"C:\ZelvaneTest\ゼルヴェイン"
+        shutil.rmtree(self.unix_path(where).parent, ignore_errors=True)
+        self.addCleanup(shutil.rmtree, self.unix_path(where).parent, ignore_errors=True)
+        folder = self.install(f"/D={where}")
+        self.assertEqual(folder, self.unix_path(where))
+        self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SHIPPED + (UNINSTALLER,)))
+        self.assert_same_as_shipped(folder, SHIPPED)
+        entry = self.registry_values(USER_ENTRY)
+        self.assertEqual((entry["DisplayVersion"], entry["QuietUninstallString"]),
+                         (VERSION, f'"{where}\\{UNINSTALLER}" /S'))
+        self.assertEqual([p for p in (self.system32 / SAVER, self.program_files) if p.exists()],
+                         [])
+
+        # An older version's files, the user's settings and a file of the user's own.
+        for name in (SAVER, RENDERER, HELP_PAGE):
+            with open(folder / name, "ab") as f:
+                f.write(b"an older version")
         (folder / SETTINGS).write_bytes(SETTINGS_BYTES)
-        (folder / HELP_PAGE).write_bytes(b"an older version's page")
         (folder / "notes.txt").write_bytes(b"the user's own file")
 
-        entry, again = self.install()
-        self.assertEqual((again, entry["DisplayVersion"]), (folder, VERSION))
+        # Installing again, with no folder given, while the settings dialog
+        # (opened from the Start menu) is open: it is closed, and every file
+        # replaced in the same place.
+        settings_shortcut = self.shortcuts(self.user_menu)[0]
+        dialog = self.open_dialog(settings_shortcut)
+        self.assertEqual(self.install(), folder)
+        self.wait_for_exit(dialog)
+        self.assert_same_as_shipped(folder, SHIPPED)
         self.assertEqual((folder / SETTINGS).read_bytes(), SETTINGS_BYTES)
-        self.assertEqual((folder / HELP_PAGE).read_bytes(),
-                         self.product_path(HELP_PAGE).read_bytes())
+        self.assertEqual(sorted(p.name for p in folder.iterdir()),
+                         sorted(SHIPPED + (UNINSTALLER, SETTINGS, "notes.txt")))
 
-        # The user has chosen another screen saver since.
+        # The user has chosen another screen saver since; removing ours while
+        # its dialog is open closes it and leaves that choice and the user's file.
         other = r"C:\windows\system32\other.scr"
-        self.assertEqual(self.reg("add", DESKTOP_KEY, "/v", SAVER_VALUE, "/t", "REG_SZ",
-                                  "/d", other, "/f"), 0)
-        self.addCleanup(self.reg, "delete", DESKTOP_KEY, "/v", SAVER_VALUE, "/f")
+        self.set_desktop(SAVER_VALUE, other)
+        self.set_desktop(ACTIVE_VALUE, "1")
+        dialog = self.open_dialog(settings_shortcut)
         self.uninstall(folder)
+        self.wait_for_exit(dialog)
         self.assertEqual([p.name for p in folder.iterdir()], ["notes.txt"])
-        self.assertIsNone(self.registry_values(UNINSTALL_KEY))
-        self.assertEqual(self.registry_values(DESKTOP_KEY)[SAVER_VALUE], other)
+        self.assertEqual(self.nothing_of_ours_left(), [])
+        self.assertEqual(self.desktop(), (other, "1"))
+
+    def test_start_menu_entries_bring_the_saver_back_and_removal_leaves_no_saver(self):
+        folder = self.install()
+        self.assertEqual(folder, self.user_programs)
+
+        # The saver is the user's screen saver (under its short path, as Windows'
+        # own handler below writes it), and it runs from there.
+        registered, active = self.desktop()
+        self.assertEqual(active, "1")
+        self.run_saver_until_a_key(registered)
+
+        # The Start menu: the settings, making it the screen saver again through
+        # Windows' own handler, the help page.
+        settings, choose, help_page = self.shortcuts(self.user_menu)
+        installed = self.registry_values(USER_ENTRY)["InstallLocation"]
+        self.assertEqual((settings["target"], settings["arguments"]),
+                         (f"{installed}\\{SAVER}", "/c"))
+        self.assertEqual(help_page["target"], f"{installed}\\{HELP_PAGE}")
+        self.assertEqual(choose["target"].lower(), r"c:\windows\system32\rundll32.exe")
+        self.assertEqual(choose["arguments"], f"desk.cpl,InstallScreenSaver {installed}\\{SAVER}")
+
+        # Another saver was chosen; the entry makes ours the saver once more.
+        self.set_desktop(SAVER_VALUE, r"C:\windows\system32\other.scr")
+        desk_cpl = self.system32 / "desk.cpl"
+        shutil.copy2(os.environ["ZELVANE_FAKE_DESK_CPL"], desk_cpl)
+        self.addCleanup(desk_cpl.unlink)
+        log = self.system32 / "desk.cpl.log"
+        log.unlink(missing_ok=True)
+        self.addCleanup(log.unlink, missing_ok=True)
+        self.assertEqual(self.session.run(choose["target"], *choose["arguments"].split(" ", 1),
+                                          output_dir=self.scratch)[0], 0)
+        self.assertEqual(log.read_text(encoding="utf-8"), f"{installed}\\{SAVER}\n")
+        self.assertEqual(self.desktop(), (registered, "1"))
+
+        # Removing the saver in use leaves the desktop as choosing "(None)" does.
+        self.uninstall(folder)
+        self.assertEqual(self.nothing_of_ours_left(), [])
+        self.assertEqual(self.desktop(), (None, "0"))
+
+
+class AllUsersTest(InstallerTestCase):
+    def test_the_saver_runs_from_system32_and_removal_leaves_nothing(self):
+        folder = self.install("/AllUsers")
+        self.assertEqual(folder, self.program_files)
+        self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))
+        self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted([HELP_PAGE, UNINSTALLER]))
+        self.assertIsNone(self.registry_values(USER_ENTRY))
+        self.assertFalse(self.user_menu.exists())
+        settings, choose, help_page = self.shortcuts(self.common_menu)
+        self.assertEqual(settings["target"].lower(), rf"c:\windows\system32\{SAVER}".lower())
+        self.assertTrue(choose["arguments"].lower().endswith(rf"\system32\{SAVER}".lower()))
+        self.assertEqual(help_page["target"], rf"C:\Program Files\{PRODUCT}\{HELP_PAGE}")
+
+        saver = rf"C:\windows\system32\{SAVER}"
+        registered, _ = self.desktop()
+        self.run_saver_until_a_key(registered)
+        parent = self.open_test_window(300, 200, x=200, y=150)
+        preview = self.start_program(saver, "/p", str(parent.hwnd))
+        self.assertTrue(self.probe.wait_for(title=PREVIEW_TITLE, parent=parent.hwnd, timeout=30))
+        self.assertTrue(self.probe.destroy(parent.hwnd))
+        self.assertEqual(self.wait_for_exit(preview, timeout=10), 0)
+        dialog = self.open_dialog(settings)
+        # Here: the dialog of a saver in System32 keeps the settings in the user's own file.
+        [window] = self.probe.find(title=DIALOG_TITLE)
+        self.assertTrue(self.probe.post(window.hwnd, "WM_CLOSE"))
+        self.assertEqual(self.wait_for_exit(dialog, timeout=30), 0)
+
+        # Installing again while the saver runs: the saver and its renderer are
+        # closed and the files replaced.
+        running = self.start_program(saver, "/s")
+        self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True, timeout=30))
+        with open(self.system32 / RENDERER, "ab") as f:
+            f.write(b"an older version")
+        self.assertEqual(self.install("/AllUsers"), folder)
+        self.wait_for_exit(running)
+        self.assertEqual(self.session.product_processes(), [])
+        self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))
+
+        # The user's own settings file, as a saver that cannot write beside itself keeps it.
+        self.user_settings.mkdir()
+        (self.user_settings / SETTINGS).write_bytes(SETTINGS_BYTES)
+        self.uninstall(folder)
+        self.assertEqual(self.nothing_of_ours_left(), [])
+        self.assertEqual(self.desktop(), (None, "0"))
+
+    def test_without_the_rights_nothing_is_installed_unless_for_the_user(self):
+        # Only a program with administrator rights can write System32.
+        subprocess.run(["chattr", "+i", self.system32], check=True)
+        self.addCleanup(subprocess.run, ["chattr", "-i", self.system32], check=True)
+        self.assertEqual(self.setup_status("/S", "/AllUsers"), EXIT_REFUSED)
+        self.assertEqual(self.nothing_of_ours_left(), [])
+
+        # Asked, the user declines the installation for himself.
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
+        self.answer(yes=False)
+        self.assertEqual(self.wait_for_exit(setup, timeout=30), EXIT_REFUSED)
+        self.assertEqual(self.nothing_of_ours_left(), [])
+
+
+class OneKindTest(InstallerTestCase):
+    def test_a_second_kind_replaces_the_first_only_when_the_user_says_so(self):
+        folder = self.install()
+        (folder / SETTINGS).write_bytes(SETTINGS_BYTES)
+
+        # A silent run keeps the installation there and installs nothing.
+        self.assertEqual(self.setup_status("/S", "/AllUsers"), EXIT_REFUSED)
+        self.assertIsNone(self.registry_values(MACHINE_ENTRY))
+        self.assertFalse((self.system32 / SAVER).exists())
+
+        # Asked, the user keeps it...
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
+        self.assertIn(str(self.registry_values(USER_ENTRY)["InstallLocation"]),
+                      self.answer(yes=False))
+        self.assertEqual(self.wait_for_exit(setup, timeout=30), EXIT_REFUSED)
+        self.assertIsNone(self.registry_values(MACHINE_ENTRY))
+        self.assertEqual((folder / SETTINGS).read_bytes(), SETTINGS_BYTES)
+
+        # ...or replaces it: the first is removed as its uninstaller removes it.
+        setup = self.start_program(self.product_path(SETUP), "/AllUsers")
+        self.answer(yes=True)
+        for _ in range(2):  # the welcome page, the choice of parts
+            self.assertTrue(self.probe.press_button(NEXT[self.session.locale], timeout=60))
+        self.wait_until(lambda: self.registry_values(MACHINE_ENTRY), TIMEOUT, interval=0.5,
+                        message="the installation for all users")
+        setup.kill()
+        self.assertFalse(folder.exists())
+        # The settings go with the user: a saver in System32 reads them there.
+        self.assertEqual((self.user_settings / SETTINGS).read_bytes(), SETTINGS_BYTES)
+        self.assertIsNone(self.registry_values(USER_ENTRY))
+        self.assertFalse(self.user_menu.exists())
+        self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))
+
+
+class FilesInUseTest(InstallerTestCase):
+    def restart_windows(self):
+        """What a restart does to files: the renames and removals that waited for it."""
+        self.assertEqual(self.session.run("wineboot", "-r", output_dir=self.scratch)[0], 0)
+
+    def log_on(self):
+        """What the user's next logon does: each command of the user's RunOnce
+        key, its value removed first."""
+        for name, command in self.registry_values(RUN_ONCE_KEY).items():
+            self.reg("delete", RUN_ONCE_KEY, "/v", name, "/f")
+            program, arguments = re.fullmatch(r'"([^"]+)" ?(.*)', command).groups()
+            self.session.run(program, *arguments.split(), output_dir=self.scratch,
+                             timeout=TIMEOUT)
+        self.wait_for_uninstaller()
+
+    def test_a_file_that_stays_in_use_is_replaced_and_removed_at_the_restart(self):
+        folder = self.install()
+        help_page = folder / HELP_PAGE
+        with open(help_page, "ab") as f:
+            f.write(b"an older version")
+        held = self.hold_file(windows_path(help_page))
+        self.assertEqual(self.setup_status("/S"), EXIT_RESTART_NEEDED)
+        held.kill()
+        self.restart_windows()
+        self.assert_same_as_shipped(folder, SHIPPED)
+        self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SHIPPED + (UNINSTALLER,)))
+
+        # Removing: run in place (so its status is seen), it removes what it can;
+        # the entry and the uninstaller stay, and it runs again at the next logon.
+        held = self.hold_file(windows_path(help_page))
+        location = self.registry_values(USER_ENTRY)["InstallLocation"]
+        status = self.session.run(folder / UNINSTALLER, "/S", f"_?={location}",
+                                  output_dir=self.scratch, timeout=TIMEOUT)[0]
+        self.assertEqual(status, EXIT_RESTART_NEEDED)
+        self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted([HELP_PAGE, UNINSTALLER]))
+        self.assertIsNotNone(self.registry_values(USER_ENTRY))
+        held.kill()
+        self.restart_windows()
+        self.log_on()
+        self.assertEqual(self.nothing_of_ours_left(), [])
 
 
 class PackageTest(WineTestCase):

@@ -24,6 +24,8 @@ constexpr struct {
     {L"press", PressButtonCommand},
     {L"profile-write", ProfileWriteCommand},
     {L"record", RecordCommand},
+    {L"hold", HoldCommand},
+    {L"shortcut", ShortcutCommand},
 };
 
 // Without arguments, the probe stands in for a program that another starts
@@ -46,8 +48,9 @@ int wmain(int argc, wchar_t** argv) {
   for (const auto& command : kCommands) {
     if (parsed.error.empty() && parsed.command == command.name) return command.run(parsed);
   }
-  PrintError(parsed.error.empty() ? L"usage: zelvane_probe find|list|wait|foreground|post|text|"
-                                    L"window|destroy|msgbox|press|profile-write|record ..."
-                                  : parsed.error);
+  PrintError(parsed.error.empty()
+                 ? L"usage: zelvane_probe find|list|wait|foreground|post|text|"
+                   L"window|destroy|msgbox|press|profile-write|record|hold|shortcut ..."
+                 : parsed.error);
   return kBadArguments;
 }

@@ -1,6 +1,6 @@
 // The platform's own file services for the end-to-end tests: a settings file
-// written by the profile functions, and a recorder that a file-type verb can
-// start to tell which file it was asked to open.
+// written by the profile functions, a recorder that a file-type verb can start
+// to tell which file it was asked to open, and a file held open.
 #include "win32_probe.h"
 
 int ProfileWriteCommand(const Arguments& args) {
@@ -33,4 +33,22 @@ int RecordCommand(const Arguments& args) {
   const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   CloseHandle(file);
   return ok ? kDone : kNotDone;
+}
+
+// Opens the --file with no sharing and keeps it open until the probe is ended,
+// as a program that holds a file would: it can then be neither replaced nor
+// removed.
+int HoldCommand(const Arguments& args) {
+  const auto path = args.Option(L"file");
+  if (!path) {
+    PrintError(L"hold needs --file FILE");
+    return kBadArguments;
+  }
+  HANDLE file = CreateFileW(path->c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kNotDone;
+  PrintValue(L"held", *path);
+  PrintRecordEnd();
+  Sleep(INFINITE);
+  return kDone;
 }

@@ -3,7 +3,8 @@
 Environment (set by ctest, see tests/e2e/CMakeLists.txt): ZELVANE_LOCALE (ja or
 en), ZELVANE_WINE_STATE (state folder of tools/wine-env.sh; the session must be
 started), ZELVANE_PROBE (the probe program), ZELVANE_DIST (the shipped
-programs), ZELVANE_SCRATCH (folder for the tests' files).
+programs), ZELVANE_SCRATCH (folder for the tests' files), ZELVANE_FAKE_DESK_CPL
+(the stand-in for Windows' desk.cpl, which Wine lacks).
 
 Write tests as subclasses of WineTestCase (a unittest.TestCase):
 
@@ -20,6 +21,8 @@ WineTestCase gives, per test:
   self.start_program(path, *args) start any Windows program -> ProgramProcess
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
+  self.hold_file(windows_path)    a probe process holding the file open, unshared
+                                  (kill() it to let go) -> ProgramProcess
   self.screenshot(name)          -> Screenshot of the whole display
   self.wait_until(condition, timeout, interval, message)
   self.probe                      Probe (below)      self.x   XInput (below)
@@ -32,6 +35,8 @@ After each test: any started program still running, any process of the product
 fails the test. Helpers (test windows, message boxes) are simply ended. A
 failure report of the programs' failure trace (their debugger output, in Wine's
 log in the program's error file) that the test did not expect fails it too.
+
+WineSession: processes_running(file_names) -> [(pid, command)] of this prefix.
 
 ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
 (raises subprocess.TimeoutExpired), kill() (its whole process group),
@@ -51,6 +56,8 @@ visible=True leaves hidden windows out):
   read_message_box(title, pid, timeout) -> MessageBox or None
   press_button(label, title, pid, timeout) -> bool
   profile_write(path, section, key, value)    WritePrivateProfileStringW (a Windows path)
+  shortcut(path) -> {target, arguments, working_dir, icon} of a .lnk (a Windows path)
+  hold(path) -> ProgramProcess holding the file open with no sharing
   run(*args) -> ProbeResult(status, records, stdout, stderr)
 Window: hwnd, title, cls, left, top, right, bottom, width, height,
   client_width, client_height, style, exstyle, visible, topmost, pid and tid

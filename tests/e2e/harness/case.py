@@ -74,6 +74,13 @@ class WineTestCase(unittest.TestCase):
         self._helpers.append(window.process)
         return window
 
+    def hold_file(self, path):
+        """Holds a file open with no sharing (see Probe.hold) until release() of
+        the returned process, or the end of the test."""
+        process = self.probe.hold(path)
+        self._helpers.append(process)
+        return process
+
     def wait_for_exit(self, process, timeout=15.0):
         """The exit status of process; fails the test if it still runs after timeout."""
         try:

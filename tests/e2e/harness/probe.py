@@ -221,6 +221,28 @@ class Probe:
             process.kill()
             raise
 
+    def shortcut(self, path):
+        """What a shortcut (.lnk, a Windows path) starts: {target, arguments,
+        working_dir, icon}, or None when it cannot be read."""
+        result = self.run("shortcut", path)
+        return result.records[0] if result.status == 0 else None
+
+    def hold(self, path, timeout=30.0):
+        """Starts a probe process that holds the file (a Windows path) open with
+        no sharing, so that it can be neither replaced nor removed, until the
+        process is killed; returns that ProgramProcess."""
+        process = self.session.start(self.executable, "hold", "--file", path,
+                                     output_dir=self.output_dir, name="probe-hold")
+        try:
+            wait_until(lambda: "\n\n" in process.stdout_text() or not process.is_running(),
+                       timeout, message="probe holding a file")
+            if not process.is_running():
+                raise RuntimeError(f"the probe could not hold {path}: {process.stderr_text()}")
+        except Exception:
+            process.kill()
+            raise
+        return process
+
     def destroy(self, hwnd):
         """Destroys a test window of the probe (by its own thread, as Windows requires)."""
         return self.run("destroy", str(hwnd)).status == 0

@@ -144,13 +144,19 @@ class WineSession:
 
     def product_processes(self):
         """(pid, command) of every running process of the product in this session."""
+        return self.processes_running(PRODUCT_FILES)
+
+    def processes_running(self, file_names):
+        """(pid, command) of every running process in this session whose program
+        file has one of file_names (compared without case)."""
+        wanted = {name.lower() for name in file_names}
         found = []
         for entry in Path("/proc").iterdir():
             if not entry.name.isdigit():
                 continue
             try:
                 argv0 = (entry / "cmdline").read_bytes().split(b"\0")[0].decode("utf-8", "replace")
-                if not _is_product_file(argv0):
+                if _base_name(argv0) not in wanted:
                     continue
                 environ = (entry / "environ").read_bytes().split(b"\0")
                 state = (entry / "stat").read_text().rsplit(")", 1)[1].split()[0]
@@ -161,9 +167,8 @@ class WineSession:
         return found
 
 
-def _is_product_file(argv0):
-    base = argv0.replace("\\", "/").rsplit("/", 1)[-1].lower()
-    return base in PRODUCT_FILES
+def _base_name(argv0):
+    return argv0.replace("\\", "/").rsplit("/", 1)[-1].lower()
 
 
 def _unique_stem(folder, name):
