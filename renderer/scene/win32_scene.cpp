@@ -120,7 +120,8 @@ void SelectPixelFormat(HDC deviceContext) {
   }
 }
 
-void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings) {
+void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings,
+                 PixelFormatSetter setPixelFormat) {
   Close();
   window_ = window;
   settings_ = settings;
@@ -129,7 +130,7 @@ void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings) {
   for (int i = 0; i < kDiscardedRandomValues; ++i) NextRandom(field_.randomState);
 
   deviceContext_ = GetDC(window);
-  SelectPixelFormat(deviceContext_);
+  setPixelFormat(deviceContext_);
   renderContext_ = wglCreateContext(deviceContext_);
   if (renderContext_ == nullptr) zelvane::ReportFailure("wglCreateContext");
   RECT client{};
@@ -183,23 +184,36 @@ void DrawGlowBatch(GlowBatch& batch) {
   batch.Clear();
 }
 
+namespace {
+// One frame of the field: the view turns, then every swarm steps and draws.
+template <PointDrawer Drawer>
+void StepField(FieldState& field, const RendererSettings& settings, Drawer& drawer) {
+  AdvanceViewAngle(field, settings.rotationSpeed);
+  for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, drawer);
+}
+}  // namespace
+
 void Scene::Render(GlowDrawing drawing) {
   MakeCurrent();
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT);
-  AdvanceViewAngle(field_, settings_.rotationSpeed);
   // Additive: overlapping glows add up and saturate towards white.
   glBlendFunc(GL_ONE, GL_ONE);
   glEnable(GL_BLEND);
   if (drawing == GlowDrawing::kBatched) {
     GlBatchedPointDrawer drawer{glowBatch_};
-    for (Swarm& swarm : field_.swarms) UpdateSwarm(swarm, field_, drawer);
+    StepField(field_, settings_, drawer);
     drawer.Flush();
   } else {
     GlPointDrawer drawer;
-    for (Swarm& swarm : field_.swarms) UpdateSwarm(swarm, field_, drawer);
+    StepField(field_, settings_, drawer);
   }
   glFlush();
+}
+
+void Scene::StepUnseen() {
+  NullPointDrawer drawer;
+  StepField(field_, settings_, drawer);
 }
 
 void Scene::Present() {

@@ -13,6 +13,8 @@
 
 // Chooses the best double-buffered RGBA OpenGL format of the device and sets it.
 void SelectPixelFormat(HDC deviceContext);
+// How a scene gives its window's device context a pixel format.
+using PixelFormatSetter = void (*)(HDC deviceContext);
 
 // How the glows reach OpenGL: a display-list call each, with its own matrix,
 // or all of a frame's glows collected into one array and drawn with one call.
@@ -33,8 +35,10 @@ class Scene {
   // Gives the window an OpenGL context sized to its client area and builds
   // the glow texture, its billboard display list and the swarms, from a field
   // of its own grown from seed. Failed set-up calls are not fatal: the frames
-  // then simply show nothing.
-  void Open(HWND window, uint32_t seed, const RendererSettings& settings);
+  // then simply show nothing, and RenderContext() is null when no context
+  // could be made.
+  void Open(HWND window, uint32_t seed, const RendererSettings& settings,
+            PixelFormatSetter setPixelFormat = SelectPixelFormat);
 
   // The window's client area is now width x height pixels: the viewport and
   // the projection follow it.
@@ -42,6 +46,9 @@ class Scene {
 
   // Clears, turns the view, steps and draws every swarm into the back buffer.
   void Render(GlowDrawing drawing = GlowDrawing::kBatched);
+  // Turns the view and steps every swarm as Render does, drawing nothing: for
+  // a window that shows fewer frames than the field's designed rate.
+  void StepUnseen();
   // Shows the back buffer with a buffer swap.
   void Present();
 
