@@ -15,8 +15,8 @@ bool PreviewPacer::ShouldDraw(int64_t now, bool seen) {
   return true;
 }
 
-void PreviewPacer::FrameDrawn(int64_t now) {
-  due_ = std::max(tick_ + kPreviewFramePeriod, now + kPreviewMinimumRest);
+void PreviewPacer::FrameDrawn(int64_t now, int64_t busy) {
+  due_ = std::max(tick_ + kPreviewFramePeriod, now + busy);
 }
 
 }  // namespace zelvane::host

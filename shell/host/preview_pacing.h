@@ -23,19 +23,19 @@ inline constexpr int64_t kPreviewFramePeriod =
 inline constexpr int kPreviewStepsPerFrame = kDesignedFrameRate / kPreviewFrameRate;
 static_assert(kPreviewStepsPerFrame * kPreviewFrameRate == kDesignedFrameRate);
 
-// However long a frame takes, the preview rests at least this long before the
-// next one, so a slow machine is never drawn on flat out.
-inline constexpr int64_t kPreviewMinimumRest = kPreviewFramePeriod / 2;
-
 // Decides, pass by pass of the frame loop, whether a frame is drawn. Times are
-// in the pacing unit (100 ns).
+// in the pacing unit (100 ns). After each frame the preview leaves the
+// processor free for at least as long as the frame kept it busy, so it never
+// takes more than half of it, even on a machine too slow for the rate.
 class PreviewPacer {
  public:
   // Whether to draw a frame at `now`. `seen`: the preview is visible and the
   // displays are on; while it is not, no frame is drawn.
   bool ShouldDraw(int64_t now, bool seen);
-  // The frame ShouldDraw allowed has been drawn; `now` is when it ended.
-  void FrameDrawn(int64_t now);
+  // The frame ShouldDraw allowed has been drawn; `now` is when it ended and
+  // `busy` the processor time it took (less than its time on the clock when
+  // other programs kept the processor).
+  void FrameDrawn(int64_t now, int64_t busy);
   // When the next frame is due; nothing while the preview is not seen, when
   // only a message can change that.
   std::optional<int64_t> NextDue() const { return seen_ ? due_ : std::nullopt; }

@@ -69,6 +69,17 @@ bool FieldSeen() {
          DisplaysOn();
 }
 
+// The processor time of the whole process so far, OpenGL's worker threads
+// included, in the pacing unit.
+int64_t ProcessorTime() {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  const auto ticks = [](const FILETIME& time) {
+    return static_cast<int64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+  };
+  return ticks(kernel) + ticks(user);
+}
+
 void DrawFrame() {
   for (int step = 1; step < kPreviewStepsPerFrame; ++step) field.scene.StepUnseen();
   field.scene.Render();
@@ -122,9 +133,10 @@ int64_t RunPreviewFrames(std::optional<int64_t> until) {
     const int64_t now = PacingNow();
     if (until && now >= *until) break;
     if (pacer.ShouldDraw(now, FieldSeen())) {
+      const int64_t busyBefore = ProcessorTime();
       DrawFrame();
       ++frames;
-      pacer.FrameDrawn(PacingNow());
+      pacer.FrameDrawn(PacingNow(), ProcessorTime() - busyBefore);
       continue;
     }
     std::optional<int64_t> wake = pacer.NextDue();

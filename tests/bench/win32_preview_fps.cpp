@@ -19,22 +19,13 @@
 
 #include "host/preview_window.h"
 #include "main/win32_frame_loop.h"
+#include "win32_process_time.h"
 
 namespace {
 constexpr double kWarmUpSeconds = 1.0;
 constexpr int kPictureFrames = 3;
 // The preview's size in the display settings, and a larger one.
 constexpr SIZE kSettingsSize{152, 112}, kLargerSize{400, 300};
-
-// Processor time of the whole process (OpenGL's worker threads included).
-double ProcessSeconds() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](const FILETIME& time) {
-    return (static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / kPacingTicksPerSecond;
-}
 
 int64_t After(double seconds) {
   return PacingNow() + static_cast<int64_t>(seconds * kPacingTicksPerSecond);

@@ -19,6 +19,7 @@
 #include "field/swarm.h"
 #include "main/win32_frame_loop.h"
 #include "scene/win32_scene.h"
+#include "win32_process_time.h"
 
 namespace {
 // A paced run starts after this long, once the pacing has settled.
@@ -45,16 +46,6 @@ HWND CreateFullScreenWindow() {
                          WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
                          nullptr, windowClass.hInstance, nullptr);
-}
-
-// Processor time of the whole process (OpenGL's worker threads included).
-double ProcessSeconds() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](const FILETIME& time) {
-    return (static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / kPacingTicksPerSecond;
 }
 
 bool FrameCounted() {
