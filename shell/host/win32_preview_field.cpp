@@ -100,14 +100,14 @@ void WaitForMessage() {
 
 }  // namespace
 
-bool OpenLiveField(HWND preview, PixelSize size, PixelFormatSetter setPixelFormat) {
+void OpenLiveField(HWND preview, PixelSize size, PixelFormatSetter setPixelFormat) {
   if (field.window != nullptr) DestroyWindow(field.window);
   RegisterFieldClass();
   // Hidden until it draws, so a failed set-up leaves the still picture untouched.
   const HWND window =
       CreateWindowExW(0, kFieldClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, size.width,
                       size.height, preview, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window == nullptr) return false;
+  if (window == nullptr) return;
   field.window = window;
   {
     const QuietFailureTrace quiet;
@@ -118,11 +118,10 @@ bool OpenLiveField(HWND preview, PixelSize size, PixelFormatSetter setPixelForma
   const HGLRC context = field.scene.RenderContext();
   if (context == nullptr || wglGetCurrentContext() != context) {
     DestroyWindow(window);
-    return false;
+    return;
   }
   WatchDisplays();
   ShowWindow(window, SW_SHOWNA);
-  return true;
 }
 
 int64_t RunPreviewFrames(std::optional<int64_t> until) {

@@ -12,8 +12,7 @@ namespace zelvane::host {
 
 // Lays the live field over the top-left `size` of `preview`, where its window
 // can have an OpenGL context; elsewhere the still picture stays as it is, and
-// nothing is reported. A field opened before goes first. True when the field
-// is live.
-bool OpenLiveField(HWND preview, PixelSize size, PixelFormatSetter setPixelFormat);
+// nothing is reported. A field opened before goes first.
+void OpenLiveField(HWND preview, PixelSize size, PixelFormatSetter setPixelFormat);
 
 }  // namespace zelvane::host
