@@ -59,6 +59,7 @@ TEST(PreviewPacing, NoFrameNorTimerWhileUnseenNoBurstAfter) {
   EXPECT_TRUE(pacer.ShouldDraw(late, true));
   pacer.FrameDrawn(late, kMs);
   EXPECT_EQ(pacer.NextDue(), late + kPreviewFramePeriod);
+  EXPECT_TRUE(pacer.ShouldDraw(late + kPreviewFramePeriod, true)) << "drawn on its tick";
 }
 
 TEST(PreviewDisplayState, OffOnlyWhenTheDisplaysShowNothing) {
@@ -79,7 +80,7 @@ TEST(LiveFieldSize, WhatTheParentShowsOfThePreview) {
       {{152, 112}, {1, 1}, std::pair{1, 1}},
       {{0, 0}, {152, 112}, std::nullopt},  // the parent's size unknown
       {{152, 112}, {0, 112}, std::nullopt},
-      {{152, 112}, {152, -2}, std::nullopt},
+      {{152, 112}, {152, 0}, std::nullopt},
   };
   for (const auto& [preview, client, expected] : rows) {
     const auto size = LiveFieldSize(preview, client);
