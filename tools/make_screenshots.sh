@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's pictures on the Japanese Wine system: the settings dialog
-# (docs/dialog.png) and the running saver (docs/saver.png, at half size).
-# Needs the `windows` build (dist/); uses the test Wine environment.
+# (docs/dialog.png), the running saver (docs/saver.png, at half size) and three
+# frames of the live preview a second apart (docs/preview.png, drawn by the
+# preview benchmark: Wine does not show the preview's OpenGL window).
+# Needs the `windows` build (dist/ and the benchmarks); uses the test Wine
+# environment.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -58,4 +61,9 @@ for _ in $(seq 1 50); do
   sleep 0.1
 done
 kill "$saver_pid" 2>/dev/null || true
-echo "Wrote docs/dialog.png and docs/saver.png"
+
+# The live preview at the size the display settings give it.
+wine build/windows/tests/bench/preview_fps.exe 1 "$(winepath -w "$folder/preview.ppm")" \
+  >"$folder/preview.log" 2>&1
+convert "$folder/preview.ppm" "$root/docs/preview.png"
+echo "Wrote docs/dialog.png, docs/saver.png and docs/preview.png"

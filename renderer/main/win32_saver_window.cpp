@@ -1,6 +1,8 @@
 // The saver window and its one window procedure (win32_saver_window.h).
 #include "main/win32_saver_window.h"
 
+#include <ctime>
+
 #include "common/failure_trace.h"
 #include "input/win32_dismissal.h"
 #include "main/saver_identity.h"
@@ -32,13 +34,14 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnSaverWindowCreated(state.dismissal, actions);
       ApplySettings(window);
       SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-      InitScene(window);
+      // Each run grows a field of its own from the time it starts.
+      state.scene.Open(window, static_cast<uint32_t>(std::time(nullptr)), state.settings);
       state.running = true;
     } else if (message == WM_DESTROY) {
       PostQuitMessage(0);
       // No frame may be drawn once the scene starts to go.
       state.running = false;
-      ReleaseScene(window);
+      state.scene.Close();
     }
     if (const StageAnswer answer = InputStageAnswer(state.dismissal, window, message, wParam)) {
       return *answer;
@@ -51,9 +54,10 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 bool IdleFrame() {
-  const RendererState& state = Renderer();
+  RendererState& state = Renderer();
   if (!state.running || state.dismissal.passwordDialogActive) return false;
-  DrawFrame();
+  state.scene.Render();
+  state.scene.Present();
   return true;
 }
 
@@ -89,6 +93,6 @@ int RunSaverWindow() {
   CoverOtherMonitors(state.window, {0, 0, width, height});
   SetForegroundWindow(state.window);
 
-  FramePacer pacer(state.swapIntervalSet);
+  FramePacer pacer(state.scene.SwapIntervalSet());
   return RunFrameLoop(&pacer, IdleFrame);
 }

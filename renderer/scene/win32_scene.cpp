@@ -5,15 +5,14 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <ctime>
 #include <vector>
 
 #include "common/failure_trace.h"
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
 #include "main/frame_pacing.h"
-#include "main/win32_renderer_state.h"
 #include "scene/glow_billboard.h"
+#include "scene/glow_texture.h"
 #include "scene/pixel_format_choice.h"
 #include "scene/view_angle.h"
 #include "scene/win32_gl_point_drawer.h"
@@ -61,19 +60,19 @@ bool SetSwapIntervalForDisplay(HDC deviceContext) {
   return reinterpret_cast<SwapIntervalFunction>(entry)(interval) != FALSE;
 }
 
-void SetProjection(const RECT& client) {
-  glViewport(client.left, client.top, client.right - client.left, client.bottom - client.top);
+void SetProjection(int width, int height) {
+  glViewport(0, 0, width, height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  const double aspect =
-      client.bottom != 0 ? static_cast<double>(client.right) / client.bottom : 1.0;
+  const double aspect = height != 0 ? static_cast<double>(width) / height : 1.0;
   gluPerspective(kFieldOfViewDegrees, aspect, kNearPlane, kFarPlane);
   glTranslatef(0.0f, 0.0f, -kEyeDistance);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }
 
-void UploadGlowTexture(GlowTexture& texture) {
+void UploadGlowTexture() {
+  GlowTexture texture;
   BuildGlowTexture(texture);
   GlowTextureRgba texels;
   ExpandGlowTexture(texture, texels);
@@ -121,23 +120,25 @@ void SelectPixelFormat(HDC deviceContext) {
   }
 }
 
-void InitScene(HWND window) {
-  RendererState& state = Renderer();
-  SeedRandom(state.field.randomState, static_cast<uint32_t>(std::time(nullptr)));
-  for (int i = 0; i < kDiscardedRandomValues; ++i) NextRandom(state.field.randomState);
+void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings,
+                 PixelFormatSetter setPixelFormat) {
+  Close();
+  window_ = window;
+  settings_ = settings;
+  field_ = FieldState{};
+  SeedRandom(field_.randomState, seed);
+  for (int i = 0; i < kDiscardedRandomValues; ++i) NextRandom(field_.randomState);
 
-  state.deviceContext = GetDC(window);
-  SelectPixelFormat(state.deviceContext);
-  state.renderContext = wglCreateContext(state.deviceContext);
-  if (state.renderContext == nullptr) zelvane::ReportFailure("wglCreateContext");
+  deviceContext_ = GetDC(window);
+  setPixelFormat(deviceContext_);
+  renderContext_ = wglCreateContext(deviceContext_);
+  if (renderContext_ == nullptr) zelvane::ReportFailure("wglCreateContext");
   RECT client{};
   GetClientRect(window, &client);
-  if (!wglMakeCurrent(state.deviceContext, state.renderContext)) {
-    zelvane::ReportFailure("wglMakeCurrent");
-  }
-  state.swapIntervalSet = SetSwapIntervalForDisplay(state.deviceContext);
+  if (!wglMakeCurrent(deviceContext_, renderContext_)) zelvane::ReportFailure("wglMakeCurrent");
+  swapIntervalSet_ = SetSwapIntervalForDisplay(deviceContext_);
 
-  SetProjection(client);
+  SetProjection(client.right - client.left, client.bottom - client.top);
   glFrontFace(GL_CCW);
   glEnable(GL_CULL_FACE);
   // Every corner of a glow has the glow's colour, so nothing need be
@@ -146,11 +147,23 @@ void InitScene(HWND window) {
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-  UploadGlowTexture(state.glowTexture);
-  const auto halfSize = static_cast<float>(state.settings.particleSize * 0.005);
+  UploadGlowTexture();
+  const auto halfSize = static_cast<float>(settings_.particleSize * 0.005);
   CompileGlowList(halfSize);
-  state.glowBatch = GlowBatch(halfSize);
-  InitField(state.field, state.settings);
+  glowBatch_ = GlowBatch(halfSize);
+  InitField(field_, settings_);
+}
+
+void Scene::MakeCurrent() {
+  if (renderContext_ != nullptr && wglGetCurrentContext() != renderContext_) {
+    wglMakeCurrent(deviceContext_, renderContext_);
+  }
+}
+
+void Scene::Resize(int width, int height) {
+  if (!IsOpen()) return;
+  MakeCurrent();
+  SetProjection(width, height);
 }
 
 void DrawGlowBatch(GlowBatch& batch) {
@@ -171,41 +184,50 @@ void DrawGlowBatch(GlowBatch& batch) {
   batch.Clear();
 }
 
-void DrawFrame() {
-  RenderFrame(GlowDrawing::kBatched);
-  PresentFrame();
+namespace {
+// One frame of the field: the view turns, then every swarm steps and draws.
+template <PointDrawer Drawer>
+void StepField(FieldState& field, const RendererSettings& settings, Drawer& drawer) {
+  AdvanceViewAngle(field, settings.rotationSpeed);
+  for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, drawer);
 }
+}  // namespace
 
-void RenderFrame(GlowDrawing drawing) {
-  RendererState& state = Renderer();
+void Scene::Render(GlowDrawing drawing) {
+  MakeCurrent();
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT);
-  AdvanceViewAngle(state.field, state.settings.rotationSpeed);
   // Additive: overlapping glows add up and saturate towards white.
   glBlendFunc(GL_ONE, GL_ONE);
   glEnable(GL_BLEND);
   if (drawing == GlowDrawing::kBatched) {
-    GlBatchedPointDrawer drawer{state.glowBatch};
-    for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
+    GlBatchedPointDrawer drawer{glowBatch_};
+    StepField(field_, settings_, drawer);
     drawer.Flush();
   } else {
     GlPointDrawer drawer;
-    for (Swarm& swarm : state.field.swarms) UpdateSwarm(swarm, state.field, drawer);
+    StepField(field_, settings_, drawer);
   }
   glFlush();
 }
 
-void PresentFrame() {
-  wglSwapLayerBuffers(Renderer().deviceContext, WGL_SWAP_MAIN_PLANE);
+void Scene::StepUnseen() {
+  NullPointDrawer drawer;
+  StepField(field_, settings_, drawer);
 }
 
-void ReleaseScene(HWND window) {
-  RendererState& state = Renderer();
-  DestroySwarms(state.field);
+void Scene::Present() {
+  wglSwapLayerBuffers(deviceContext_, WGL_SWAP_MAIN_PLANE);
+}
+
+void Scene::Close() {
+  if (!IsOpen()) return;
+  DestroySwarms(field_);
   // The context is let go before the device context it was made current on.
-  wglMakeCurrent(nullptr, nullptr);
-  if (state.renderContext != nullptr) wglDeleteContext(state.renderContext);
-  state.renderContext = nullptr;
-  if (state.deviceContext != nullptr) ReleaseDC(window, state.deviceContext);
-  state.deviceContext = nullptr;
+  if (wglGetCurrentContext() == renderContext_) wglMakeCurrent(nullptr, nullptr);
+  if (renderContext_ != nullptr) wglDeleteContext(renderContext_);
+  renderContext_ = nullptr;
+  if (deviceContext_ != nullptr) ReleaseDC(window_, deviceContext_);
+  deviceContext_ = nullptr;
+  window_ = nullptr;
 }

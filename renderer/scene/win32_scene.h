@@ -1,30 +1,78 @@
-// The OpenGL scene: context, glow texture, projection and frame drawing. Its
-// platform-neutral parts are in this folder and in field/.
+// The OpenGL scene of one window: context, glow texture, projection, its own
+// particle field and the frame drawing. Its platform-neutral parts are in this
+// folder and in field/.
 #pragma once
 
 #include <windows.h>
 
-// Gives the window an OpenGL context and builds the glow texture, its
-// billboard display list and the swarms. Failed set-up calls are not fatal:
-// the frames then simply show nothing.
-void InitScene(HWND window);
+#include <cstdint>
+
+#include "field/swarm.h"
+#include "main/renderer_settings.h"
+#include "scene/glow_batch.h"
 
 // Chooses the best double-buffered RGBA OpenGL format of the device and sets it.
 void SelectPixelFormat(HDC deviceContext);
-
-// Clears, turns the view, steps and draws every swarm (batched), and presents
-// the frame.
-void DrawFrame();
+// How a scene gives its window's device context a pixel format.
+using PixelFormatSetter = void (*)(HDC deviceContext);
 
 // How the glows reach OpenGL: a display-list call each, with its own matrix,
 // or all of a frame's glows collected into one array and drawn with one call.
 // The picture is the same; the program draws batched.
 enum class GlowDrawing { kOneCallPerGlow, kBatched };
 
-// The two halves of DrawFrame: the frame drawn into the back buffer, then
-// shown with a buffer swap.
-void RenderFrame(GlowDrawing drawing = GlowDrawing::kBatched);
-void PresentFrame();
+// One window's particle field drawn with OpenGL. The window's class must give
+// it a device context of its own. A window may hold one scene at a time; a
+// program may hold several, each on its own window with its own rendering
+// context, which each frame makes current.
+class Scene {
+ public:
+  Scene() = default;
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
+  ~Scene() { Close(); }
 
-// Frees the swarms and the OpenGL context and gives the device context back.
-void ReleaseScene(HWND window);
+  // Gives the window an OpenGL context sized to its client area and builds
+  // the glow texture, its billboard display list and the swarms, from a field
+  // of its own grown from seed. Failed set-up calls are not fatal: the frames
+  // then simply show nothing, and RenderContext() is null when no context
+  // could be made.
+  void Open(HWND window, uint32_t seed, const RendererSettings& settings,
+            PixelFormatSetter setPixelFormat = SelectPixelFormat);
+
+  // The window's client area is now width x height pixels: the viewport and
+  // the projection follow it.
+  void Resize(int width, int height);
+
+  // Clears, turns the view, steps and draws every swarm into the back buffer.
+  void Render(GlowDrawing drawing = GlowDrawing::kBatched);
+  // Turns the view and steps every swarm as Render does, drawing nothing: for
+  // a window that shows fewer frames than the field's designed rate.
+  void StepUnseen();
+  // Shows the back buffer with a buffer swap.
+  void Present();
+
+  // Frees the swarms and the OpenGL context and gives the device context back.
+  void Close();
+
+  bool IsOpen() const { return window_ != nullptr; }
+  HWND Window() const { return window_; }
+  HDC DeviceContext() const { return deviceContext_; }
+  HGLRC RenderContext() const { return renderContext_; }
+  // The buffer swap waits for a number of display refreshes set for this
+  // display (until frames are measured coming faster).
+  bool SwapIntervalSet() const { return swapIntervalSet_; }
+  FieldState& Field() { return field_; }
+
+ private:
+  // Makes the scene's context current on this thread if it is not.
+  void MakeCurrent();
+
+  HWND window_ = nullptr;
+  HDC deviceContext_ = nullptr;
+  HGLRC renderContext_ = nullptr;
+  bool swapIntervalSet_ = false;
+  RendererSettings settings_;
+  FieldState field_;
+  GlowBatch glowBatch_;  // the frame's glows, drawn together
+};

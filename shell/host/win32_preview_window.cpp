@@ -1,9 +1,12 @@
 // Zelvane_R, the preview: a borderless black form holding the image control
 // Img_Prev, made a child of the window the display settings give and sized to
-// it. The picture is drawn at its own size from the top-left corner.
+// it. The picture is drawn at its own size from the top-left corner; the live
+// field, where it can be had, is laid over it (win32_preview_field.h).
 #include "host/preview_window.h"
 
+#include "host/preview_field_size.h"
 #include "host/preview_picture.h"
+#include "host/win32_preview_field.h"
 #include "runtime/errors_suppressed.h"
 #include "runtime/win32_form.h"
 #include "runtime/win32_graphics.h"
@@ -56,7 +59,7 @@ void CALLBACK CheckParent(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-void AttachPreviewWindow(HWND parent) {
+void AttachPreviewWindow(HWND parent, PixelFormatSetter setPixelFormat) {
   RECT rect{};
   rt::Attempt([&] { GetWindowRect(parent, &rect); });
   const int width = rect.right - rect.left;
@@ -69,9 +72,19 @@ void AttachPreviewWindow(HWND parent) {
   rt::Attempt(
       [&] { SetWindowLongW(window, GWL_STYLE, ChildStyle(GetWindowLongW(window, GWL_STYLE))); });
   rt::Attempt([&] { SetParent(window, parent); });
+  // A parent that went during start-up leaves the preview nowhere to live: it
+  // must not be shown as a window of its own.
+  if (GetAncestor(window, GA_PARENT) != parent) rt::EndProgram();
   rt::Attempt([&] { MoveWindow(window, 0, 0, width, height, TRUE); });
   rt::Attempt(
       [&] { form->Img_Prev.Move(0, 0, rt::PixelsToTwips(width), rt::PixelsToTwips(height)); });
+  rt::Attempt([&] {
+    RECT client{};
+    GetClientRect(parent, &client);
+    if (const auto size = LiveFieldSize({width, height}, {client.right, client.bottom})) {
+      OpenLiveField(window, *size, setPixelFormat);
+    }
+  });
   rt::Attempt([] { form->Show(); });
 
   // A thread timer, not one of the form's: the form's window goes with its parent.

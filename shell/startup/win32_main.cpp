@@ -39,6 +39,8 @@ void AttachPreview(const std::wstring& arguments) {
   // A preview with no window to live in would never be seen nor closed.
   if (!IsWindow(parent)) rt::EndProgram();
   host::AttachPreviewWindow(parent);
+  // The live preview draws between messages until it goes.
+  host::RunPreviewFrames();
 }
 
 void RequireRenderer() {

@@ -16,11 +16,10 @@
 #include <iterator>
 #include <vector>
 
-#include "field/random_generator.h"
 #include "field/swarm.h"
 #include "main/win32_frame_loop.h"
-#include "main/win32_renderer_state.h"
 #include "scene/win32_scene.h"
+#include "win32_process_time.h"
 
 namespace {
 // A paced run starts after this long, once the pacing has settled.
@@ -30,6 +29,7 @@ constexpr double kPacedWarmUpSeconds = 1.0;
 constexpr uint32_t kFieldSeed = 20240601;
 constexpr int kUnpacedRounds = 3;
 FieldState startField;
+Scene scene;
 
 int64_t runEnd = 0;
 long frames = 0;
@@ -48,16 +48,6 @@ HWND CreateFullScreenWindow() {
                          nullptr, windowClass.hInstance, nullptr);
 }
 
-// Processor time of the whole process (OpenGL's worker threads included).
-double ProcessSeconds() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](const FILETIME& time) {
-    return (static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / kPacingTicksPerSecond;
-}
-
 bool FrameCounted() {
   ++frames;
   if (PacingNow() >= runEnd) PostQuitMessage(0);
@@ -67,19 +57,19 @@ bool FrameCounted() {
 bool BareFrame() {
   glClear(GL_COLOR_BUFFER_BIT);
   glFlush();
-  PresentFrame();
+  scene.Present();
   return FrameCounted();
 }
 
 bool DisplayListFrame() {
-  RenderFrame(GlowDrawing::kOneCallPerGlow);
-  PresentFrame();
+  scene.Render(GlowDrawing::kOneCallPerGlow);
+  scene.Present();
   return FrameCounted();
 }
 
 bool BatchedFrame() {
-  RenderFrame(GlowDrawing::kBatched);
-  PresentFrame();
+  scene.Render(GlowDrawing::kBatched);
+  scene.Present();
   return FrameCounted();
 }
 
@@ -89,13 +79,13 @@ struct Figures {
 };
 
 Figures Measure(FrameFunction draw, bool paced, double seconds) {
-  FramePacer pacer(Renderer().swapIntervalSet);
+  FramePacer pacer(scene.SwapIntervalSet());
   FramePacer* const pacing = paced ? &pacer : nullptr;
   if (paced) {
     runEnd = PacingNow() + static_cast<int64_t>(kPacedWarmUpSeconds * kPacingTicksPerSecond);
     RunFrameLoop(pacing, draw);
   }
-  Renderer().field = startField;
+  scene.Field() = startField;
   frames = 0;
   const double processorBefore = ProcessSeconds();
   const int64_t start = PacingNow();
@@ -114,14 +104,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "renderer_fps: no window\n");
     return 1;
   }
-  RendererState& state = Renderer();
-  state.settings = kFixedRendererSettings;
-  InitScene(window);
-  SeedRandom(state.field.randomState, kFieldSeed);
-  InitField(state.field, state.settings);
-  startField = state.field;
+  scene.Open(window, kFieldSeed, kFixedRendererSettings);
+  startField = scene.Field();
   std::printf("%dx%d, swap interval %s, %.1f s per run\n", GetSystemMetrics(SM_CXSCREEN),
-              GetSystemMetrics(SM_CYSCREEN), state.swapIntervalSet ? "set" : "not offered",
+              GetSystemMetrics(SM_CYSCREEN), scene.SwapIntervalSet() ? "set" : "not offered",
               seconds);
 
   struct Drawing {
@@ -173,7 +159,7 @@ int main(int argc, char** argv) {
   std::printf("paced\n");
   for (const Drawing& drawing : kPaced)
     print(drawing.name, Measure(drawing.draw, true, seconds), bare);
-  ReleaseScene(window);
+  scene.Close();
   DestroyWindow(window);
   return 0;
 }

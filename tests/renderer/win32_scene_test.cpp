@@ -17,11 +17,11 @@
 TEST(RendererScene, ADoubleBufferedRgbaFormatAndTheWholeScreenAtItsAspectRatio) {
   const HWND window = CreateSceneTestWindow(L"RendererGlTest", 1280, 1024, WS_EX_TOPMOST);
   ASSERT_NE(window, nullptr);
-  RendererState& state = Renderer();
-  InitScene(window);
-  ASSERT_NE(state.renderContext, nullptr);
+  Scene scene;
+  scene.Open(window, 1, kFixedRendererSettings);
+  ASSERT_NE(scene.RenderContext(), nullptr);
   PIXELFORMATDESCRIPTOR chosen{};
-  DescribePixelFormat(state.deviceContext, GetPixelFormat(state.deviceContext), sizeof(chosen),
+  DescribePixelFormat(scene.DeviceContext(), GetPixelFormat(scene.DeviceContext()), sizeof(chosen),
                       &chosen);
   EXPECT_EQ(chosen.dwFlags & (PFD_DOUBLEBUFFER | PFD_SUPPORT_OPENGL),
             static_cast<DWORD>(PFD_DOUBLEBUFFER | PFD_SUPPORT_OPENGL));
@@ -37,10 +37,13 @@ TEST(RendererScene, ADoubleBufferedRgbaFormatAndTheWholeScreenAtItsAspectRatio) 
   EXPECT_NEAR(projection[5] / projection[0], 1.25, 1e-6);  // held as floats
   EXPECT_NEAR(projection[5], 1.0 / std::tan(50.0 * 3.14159265358979 / 180), 1e-6);
 
-  for (int frame = 0; frame < 3; ++frame) DrawFrame();
-  ReleaseScene(window);
+  for (int frame = 0; frame < 3; ++frame) {
+    scene.Render();
+    scene.Present();
+  }
+  scene.Close();
   EXPECT_EQ(wglGetCurrentContext(), nullptr);
-  EXPECT_TRUE(state.field.swarms.empty());
+  EXPECT_TRUE(scene.Field().swarms.empty());
   DestroyWindow(window);
 }
 

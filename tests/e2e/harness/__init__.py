@@ -18,7 +18,8 @@ Write tests as subclasses of WineTestCase (a unittest.TestCase):
 WineTestCase gives, per test:
   self.scratch                    a fresh folder for the test's files
   self.start_product(file, *args) start dist/<file> under wine -> ProgramProcess
-  self.start_program(path, *args) start any Windows program -> ProgramProcess
+  self.start_program(path, *args, wine_debug=None)  start any Windows program
+                                  (wine_debug: more Wine debug channels, e.g. "+fps")
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
   self.hold_file(windows_path)    a probe process holding the file open, unshared
@@ -37,6 +38,7 @@ failure report of the programs' failure trace (their debugger output, in Wine's
 log in the program's error file) that the test did not expect fails it too.
 
 WineSession: processes_running(file_names) -> [(pid, command)] of this prefix.
+processor_seconds(pid) (harness.session): user + system time of a process so far.
 
 ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
 (raises subprocess.TimeoutExpired), kill() (its whole process group),

@@ -63,8 +63,10 @@ class WineTestCase(unittest.TestCase):
         """Starts a shipped program from the dist folder; returns its ProgramProcess."""
         return self.start_program(self.product_path(file_name), *args)
 
-    def start_program(self, path, *args):
-        process = self.session.start(path, *args, output_dir=self.scratch)
+    def start_program(self, path, *args, wine_debug=None):
+        """Starts any Windows program; wine_debug adds Wine debug channels."""
+        process = self.session.start(path, *args, output_dir=self.scratch,
+                                     wine_debug=wine_debug)
         self._started.append(process)
         return process
 

@@ -17,6 +17,8 @@ PRODUCT_FILES = ("ゼルヴェイン.scr", "ゼルヴェイン.dll")
 # The Wine debug channel that shows what a program writes to the debugger
 # output (OutputDebugString), where the programs' failure trace goes.
 DEBUGGER_OUTPUT_CHANNEL = "warn+seh"
+# The unit of the processor times in /proc/<pid>/stat.
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 # One failure report of the trace in Wine's log: "Zelvane <program>: failure:
 # <what>", non-ASCII bytes escaped.
 _FAILURE_REPORT = re.compile(
@@ -114,16 +116,23 @@ class WineSession:
             raise RuntimeError(f"the Wine session '{self.locale}' under {self.state} "
                                "is not started (tools/wine-env.sh start)")
 
-    def start(self, program, *args, output_dir, name=None):
-        """Starts program (a path) with args; returns its ProgramProcess."""
+    def start(self, program, *args, output_dir, name=None, wine_debug=None):
+        """Starts program (a path) with args; returns its ProgramProcess.
+
+        wine_debug names more Wine debug channels for this program (for
+        example "+fps"); the failure trace's channel stays on.
+        """
         name = name or Path(program).name
+        env = self.env
+        if wine_debug:
+            env = dict(self.env, WINEDEBUG=f"{self.env['WINEDEBUG']},{wine_debug}")
         output_dir = Path(output_dir)
         output_dir.mkdir(parents=True, exist_ok=True)
         stem = _unique_stem(output_dir, name)
         stdout_path = output_dir / f"{stem}.stdout"
         stderr_path = output_dir / f"{stem}.stderr"
         with open(stdout_path, "wb") as out, open(stderr_path, "wb") as err:
-            popen = subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env,
+            popen = subprocess.Popen(["wine", str(program), *map(str, args)], env=env,
                                      stdin=subprocess.DEVNULL, stdout=out, stderr=err,
                                      start_new_session=True)
         return ProgramProcess(popen, name, stdout_path, stderr_path)
@@ -165,6 +174,13 @@ class WineSession:
             if state != "Z" and f"WINEPREFIX={self.prefix}".encode() in environ:
                 found.append((int(entry.name), argv0))
         return found
+
+
+def processor_seconds(pid):
+    """User plus system time of a process so far, in seconds."""
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    # utime and stime are fields 14 and 15 of the line; here 11 and 12 after the name.
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
 def _base_name(argv0):
