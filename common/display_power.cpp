@@ -16,10 +16,10 @@ DisplayPower DisplayPowerOfConsoleState(std::uint32_t state) {
 
 DisplayPower DisplayPowerOfMonitorCommand(std::int32_t argument) {
   switch (argument) {
+    case 1:
     case 2:
       return DisplayPower::kOff;
     case -1:
-    case 1:
       return DisplayPower::kOn;
     default:
       return DisplayPower::kUnknown;

@@ -17,8 +17,8 @@ enum class DisplayPower {
 // shows the picture).
 DisplayPower DisplayPowerOfConsoleState(std::uint32_t state);
 
-// The display power command's argument: 2 off, -1 on, 1 low power (which, like
-// dimming, still shows the picture).
+// The display power command's argument: 2 off, -1 on, 1 low power (a monitor
+// in its power-saving state shows nothing either).
 DisplayPower DisplayPowerOfMonitorCommand(std::int32_t argument);
 
 }  // namespace zelvane

@@ -1,42 +1,21 @@
 // The live preview's display watch (win32_preview_display_watch.h); what each
-// notification means is in preview_display_state.h.
+// notification means is in common/display_power.h.
 #include "host/win32_preview_display_watch.h"
 
-#include <cstring>
-
 #include "common/failure_trace.h"
-#include "host/preview_display_state.h"
+#include "common/win32_display_power.h"
 
 namespace zelvane::host {
 namespace {
 
 bool displaysOn = true;
 
-void Note(std::optional<bool> on) {
-  if (on) displaysOn = *on;
-}
-
-// The console display state a power-setting notification carries, if it is one.
-std::optional<uint32_t> ConsoleDisplayState(const POWERBROADCAST_SETTING& setting) {
-  if (!IsEqualGUID(setting.PowerSetting, GUID_CONSOLE_DISPLAY_STATE) ||
-      setting.DataLength != sizeof(DWORD)) {
-    return std::nullopt;
-  }
-  DWORD state = 0;
-  std::memcpy(&state, setting.Data, sizeof(state));
-  return state;
-}
-
 LRESULT CALLBACK DisplayWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_POWERBROADCAST && wParam == PBT_POWERSETTINGCHANGE && lParam != 0) {
-    if (const auto state = ConsoleDisplayState(*reinterpret_cast<POWERBROADCAST_SETTING*>(lParam)))
-      Note(DisplaysOnForConsoleState(*state));
-    return TRUE;
-  }
-  // The command goes on to the default handling, which powers the monitor.
-  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MONITORPOWER) {
-    Note(DisplaysOnForMonitorPower(static_cast<int64_t>(lParam)));
-  }
+  const DisplayPower power = DisplayPowerOfMessage(message, wParam, lParam);
+  if (power != DisplayPower::kUnknown) displaysOn = power == DisplayPower::kOn;
+  if (message == WM_POWERBROADCAST) return TRUE;
+  // The display power command goes on to the default handling, which powers
+  // the monitor.
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -58,10 +37,7 @@ void WatchDisplays() {
     ReportFailure("display watch window");
     return;
   }
-  if (!RegisterPowerSettingNotification(window, &GUID_CONSOLE_DISPLAY_STATE,
-                                        DEVICE_NOTIFY_WINDOW_HANDLE)) {
-    ReportFailure("RegisterPowerSettingNotification");
-  }
+  if (!ListenForDisplayPower(window)) ReportFailure("RegisterPowerSettingNotification");
 }
 
 bool DisplaysOn() {

@@ -3,7 +3,6 @@
 #include <functional>
 #include <vector>
 
-#include "host/preview_display_state.h"
 #include "host/preview_field_size.h"
 #include "host/preview_pacing.h"
 
@@ -60,16 +59,6 @@ TEST(PreviewPacing, NoFrameNorTimerWhileUnseenNoBurstAfter) {
   pacer.FrameDrawn(late, kMs);
   EXPECT_EQ(pacer.NextDue(), late + kPreviewFramePeriod);
   EXPECT_TRUE(pacer.ShouldDraw(late + kPreviewFramePeriod, true)) << "drawn on its tick";
-}
-
-TEST(PreviewDisplayState, OffOnlyWhenTheDisplaysShowNothing) {
-  using On = std::optional<bool>;
-  const std::vector<std::pair<uint32_t, On>> console{
-      {0, false}, {1, true}, {2, true}, {3, std::nullopt}};
-  for (const auto& [state, on] : console) EXPECT_EQ(DisplaysOnForConsoleState(state), on) << state;
-  const std::vector<std::pair<int64_t, On>> monitor{
-      {-1, true}, {1, false}, {2, false}, {0, std::nullopt}, {0xFFFFFFFF, std::nullopt}};
-  for (const auto& [power, on] : monitor) EXPECT_EQ(DisplaysOnForMonitorPower(power), on) << power;
 }
 
 TEST(LiveFieldSize, WhatTheParentShowsOfThePreview) {
