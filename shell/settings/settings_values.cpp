@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "cp932.h"
 #include "settings_names.h"
 
 namespace zelvane::settings {
@@ -100,6 +101,10 @@ std::wstring_view CutName(std::wstring_view name) {
   const std::size_t length =
       IsHighSurrogate(name[kMaxNameChars - 1]) ? kMaxNameChars - 1 : kMaxNameChars;
   return name.substr(0, length);
+}
+
+std::string NameBytes(std::wstring_view name) {
+  return WideToCp932(CutName(name));
 }
 
 MusicSettings ResolveMusicSettings(const StoredSettings& stored,

@@ -31,6 +31,11 @@ std::wstring SettingsFilePath(std::wstring_view programFolder);
 // name cut to kMaxNameChars characters, a surrogate pair kept whole.
 std::wstring_view CutName(std::wstring_view name);
 
+// A section or key name as the settings file holds it: cut, in code page 932.
+// Names are cut alike on reading and writing, so that a long name written
+// reads back under the same name.
+std::string NameBytes(std::wstring_view name);
+
 // The music settings as the shell uses them.
 struct MusicSettings {
   std::int16_t kind = 0;
