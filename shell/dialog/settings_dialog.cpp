@@ -134,6 +134,8 @@ Zelvane_P::Zelvane_P()
 void Zelvane_P::Form_Load() {
   using namespace settings;
   rt::RunSteps({
+      // The music file is shown and saved as stored, even where it is away.
+      [] { UseStoredMusicChoice(); },
       [this] {
         // Centred across the screen, a third of the free height from the top.
         Move((rt::ScreenWidthTwips() - Width()) / 2, (rt::ScreenHeightTwips() - Height()) / 3);

@@ -16,9 +16,12 @@ std::wstring BgmFolder;
 
 namespace {
 
-// What LoadSettings found: where the settings are kept and the file it read.
+// What LoadSettings found: where the settings are kept, the file it read and
+// the texts that file held.
 SettingsPlaces places;
 std::wstring fileRead;
+std::wstring programFolderOfLoad;
+StoredSettings stored;
 
 void UseMusicSettings(MusicSettings settings) {
   BgmKind = settings.kind;
@@ -48,13 +51,21 @@ void LoadSettings(const std::wstring& programFolder) noexcept {
     FileSystem& files = SystemFiles();
     places = SettingsPlacesFor(programFolder, UserAppDataFolder());
     fileRead = FileToRead(places, [&](const std::wstring& file) { return files.IsFile(file); });
-    const StoredSettings stored{
+    programFolderOfLoad = programFolder;
+    stored = {
         ReadIni(kSettingsSection, kBgmKindKey, fileRead),
         ReadIni(kSettingsSection, kBgmRepeatKey, fileRead),
         ReadIni(kSettingsSection, kBgmFileKey, fileRead),
     };
     UseMusicSettings(ResolveMusicSettings(
         stored, [](const std::wstring& file) { return FileExists(file); }, programFolder));
+  } catch (...) {
+  }
+}
+
+void UseStoredMusicChoice() noexcept {
+  try {
+    UseMusicSettings(StoredMusicSettings(stored, programFolderOfLoad));
   } catch (...) {
   }
 }

@@ -33,6 +33,12 @@ std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
 // the shell program in programFolder, and keeps in mind which file that was.
 void LoadSettings(const std::wstring& programFolder) noexcept;
 
+// Sets BgmKind, BgmRepeat, BgmFile and BgmFolder to the music choice as the
+// settings file holds it, a music file that does not open now included. The
+// settings dialog edits that choice, so that saving it keeps a file on a drive
+// that is away for a moment; a run plays nothing for such a file.
+void UseStoredMusicChoice() noexcept;
+
 // Saves the keys of the settings section, in the order given, in the file
 // that LoadSettings read or, where that place cannot be written, in the
 // per-user file (see SaveSettingTexts).

@@ -119,4 +119,9 @@ MusicSettings ResolveMusicSettings(const StoredSettings& stored,
   return settings;
 }
 
+MusicSettings StoredMusicSettings(const StoredSettings& stored, const std::wstring& programFolder) {
+  return ResolveMusicSettings(
+      stored, [](const std::wstring&) { return true; }, programFolder);
+}
+
 }  // namespace zelvane::settings
