@@ -24,6 +24,7 @@ constexpr struct {
     {L"press", PressButtonCommand},
     {L"profile-write", ProfileWriteCommand},
     {L"record", RecordCommand},
+    {L"hold", HoldCommand},
 };
 }  // namespace
 
@@ -34,7 +35,7 @@ int wmain(int argc, wchar_t** argv) {
     if (parsed.error.empty() && parsed.command == command.name) return command.run(parsed);
   }
   PrintError(parsed.error.empty() ? L"usage: zelvane_probe find|list|wait|foreground|post|text|"
-                                    L"window|destroy|msgbox|press|profile-write|record ..."
+                                    L"window|destroy|msgbox|press|profile-write|record|hold ..."
                                   : parsed.error);
   return kBadArguments;
 }

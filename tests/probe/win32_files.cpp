@@ -1,6 +1,7 @@
 // The platform's own file services for the end-to-end tests: a settings file
-// written by the profile functions, and a recorder that a file-type verb can
-// start to tell which file it was asked to open.
+// written by the profile functions, a recorder that a file-type verb can start
+// to tell which file it was asked to open, and a file held open as a search
+// indexer or a virus scanner holds it.
 #include "win32_probe.h"
 
 int ProfileWriteCommand(const Arguments& args) {
@@ -33,4 +34,37 @@ int RecordCommand(const Arguments& args) {
   const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   CloseHandle(file);
   return ok ? kDone : kNotDone;
+}
+
+// Holds --file open as a search indexer or a virus scanner does: others may
+// read and write it, but not delete, rename or replace it. Prints held=1 once
+// it holds the file, then lets go --then milliseconds (default 0) after a
+// file matching --until (a path with wildcards) has appeared, or after
+// --timeout milliseconds without one (exit status 1).
+int HoldCommand(const Arguments& args) {
+  const auto file = args.Option(L"file"), until = args.Option(L"until");
+  const auto timeout = ReadTimeout(args);
+  const auto then = ParseNumber(args.Option(L"then").value_or(L"0"));
+  if (!file || !until || !timeout || !then || *then > 0x7FFFFFFF) {
+    PrintError(L"hold needs --file and --until, and takes --then MS and --timeout MS");
+    return kBadArguments;
+  }
+  HANDLE held = CreateFileW(file->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (held == INVALID_HANDLE_VALUE) return kNotDone;
+  PrintNumber(L"held", 1);
+  const ULONGLONG deadline = GetTickCount64() + *timeout;
+  bool seen = false;
+  while (!seen && GetTickCount64() < deadline) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(until->c_str(), &found);
+    seen = search != INVALID_HANDLE_VALUE;
+    if (seen)
+      FindClose(search);
+    else
+      Sleep(10);
+  }
+  if (seen) Sleep(static_cast<DWORD>(*then));
+  CloseHandle(held);
+  return seen ? kDone : kNotDone;
 }

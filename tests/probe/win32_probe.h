@@ -67,3 +67,4 @@ int ReadMessageBoxCommand(const Arguments& args);
 int PressButtonCommand(const Arguments& args);
 int ProfileWriteCommand(const Arguments& args);
 int RecordCommand(const Arguments& args);
+int HoldCommand(const Arguments& args);
