@@ -23,9 +23,13 @@ WineTestCase gives, per test:
   self.screenshot(name)          -> Screenshot of the whole display
   self.wait_until(condition, timeout, interval, message)
   self.probe                      Probe (below)      self.x   XInput (below)
-  self.session                    WineSession: locale, display, prefix, env
+  self.session                    WineSession: locale, display, prefix, appdata
+                                  (the Unix path of %APPDATA%), env
   self.expect_failures(*patterns)  failure reports the test allows (regular
                                   expressions, searched in "<program>: <what>")
+  self.make_unwritable(*paths)   chattr +i for the test (as root Wine writes anywhere)
+  self.user_settings              the per-user settings folder (ゼルヴェイン in %APPDATA%),
+                                  removed before and after each test
 After each test: any started program still running, any process of the product
 ("ゼルヴェイン.scr"/".dll" in this Wine prefix) and any product window left
 ("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window") is ended and
@@ -51,6 +55,8 @@ visible=True leaves hidden windows out):
   read_message_box(title, pid, timeout) -> MessageBox or None
   press_button(label, title, pid, timeout) -> bool
   profile_write(path, section, key, value)    WritePrivateProfileStringW (a Windows path)
+  hold_file(path, until, then_ms, timeout) -> ProgramProcess holding the file open as an
+                                  indexer does until a file matching until appears
   run(*args) -> ProbeResult(status, records, stdout, stderr)
 Window: hwnd, title, cls, left, top, right, bottom, width, height,
   client_width, client_height, style, exstyle, visible, topmost, pid and tid

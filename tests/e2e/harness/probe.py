@@ -244,6 +244,31 @@ class Probe:
             args += ["--pid", str(pid)]
         return self.run(*args, timeout=timeout + 60).status == 0
 
+    def hold_file(self, path, until, then_ms=0, timeout=30.0):
+        """Starts a probe process that holds the file at path (a Windows path) open
+        as a search indexer does, letting others read and write it but not
+        replace it; it lets go then_ms milliseconds after a file matching until
+        (a Windows path with wildcards) appears. Returns the process once it
+        holds the file; its exit status is 0 if that file appeared in time."""
+        process = self.session.start(self.executable, "hold", "--file", path, "--until", until,
+                                     "--then", str(then_ms), "--timeout",
+                                     str(int(timeout * 1000)), output_dir=self.output_dir,
+                                     name="probe-hold")
+
+        def holding():
+            if "held=1" in process.stdout_text():
+                return True
+            if not process.is_running():
+                raise RuntimeError(f"the probe did not hold {path}: {process.stderr_text()}")
+            return False
+
+        try:
+            wait_until(holding, 30.0, message=f"the probe holding {path}")
+        except Exception:
+            process.kill()
+            raise
+        return process
+
     def profile_write(self, path, section, key, value):
         """WritePrivateProfileStringW: sets key in section of the file at path (a
         Windows path), as any program of the platform would."""
