@@ -86,6 +86,7 @@ class DialogTest(DialogTestCase):
         expected = "\r\n".join(["[Section]", f"{KIND_KEY}=2", f"{REPEAT_KEY}=4",
                                 f"{FILE_KEY}={stored}", ""])
         self.assertEqual(self.settings.read_bytes(), expected.encode("cp932"))
+        self.assertFalse(self.user_settings.exists(), "a per-user settings file was made")
         self.assertLessEqual(len(stored), 255)
         self.assertEqual(self.session.run("cmd", "/c", "type", stored, output_dir=self.scratch,
                                           name="type")[0], 0, f"{stored} does not open")

@@ -29,6 +29,13 @@ class SettingsTest(DialogTestCase):
     def folder_contents(self):
         return {path.name: path.read_bytes() for path in self.folder.iterdir()}
 
+    def open_dialog_on_a_music_file(self, name):
+        """Opens the dialog and checks that it shows a music file chosen."""
+        self.open_dialog()
+        shot = self.screenshot(name)
+        self.assertEqual(self.selected_kinds(shot), [2])
+        self.assertTrue(self.shows_a_path(shot))
+
     def assert_heard(self):
         """Runs the saver (/s) from the folder and waits for its music at the sink."""
         quiet = self.session
@@ -69,10 +76,7 @@ class SettingsTest(DialogTestCase):
         self.assertEqual(self.folder_contents(), before)
 
         self.assert_heard()
-        self.open_dialog()
-        shot = self.screenshot("reopened")
-        self.assertEqual(self.selected_kinds(shot), [2])
-        self.assertTrue(self.shows_a_path(shot))
+        self.open_dialog_on_a_music_file("reopened")
         self.click(CANCEL_BUTTON)
         self.assert_dialog_ends()
         self.assertEqual(self.folder_contents(), before)
@@ -103,10 +107,7 @@ class SettingsTest(DialogTestCase):
     def test_a_music_file_that_is_away_is_shown_and_saved_back_unchanged(self):
         stored = settings_bytes(2, 0, windows_path(self.scratch / "away" / "song.mp3"))
         self.settings.write_bytes(stored)
-        self.open_dialog()
-        shot = self.screenshot("away")
-        self.assertEqual(self.selected_kinds(shot), [2])
-        self.assertTrue(self.shows_a_path(shot))
+        self.open_dialog_on_a_music_file("away")
         self.click(SET_BUTTON)
         self.assert_dialog_ends()
         self.assertEqual(self.settings.read_bytes(), stored)
