@@ -85,4 +85,13 @@ std::wstring_view RefusalText(PathRefusal refusal) {
   return {};
 }
 
+std::wstring SaveFailureText(const std::vector<std::wstring>& tried) {
+  std::wstring text = L"設定を保存できませんでした。次の設定ﾌｧｲﾙに書き込めません:\r\n";
+  for (const std::wstring& file : tried) text += L"\r\n" + file;
+  text +=
+      L"\r\n\r\nﾌｫﾙﾀﾞに書き込めるか、ほかのﾌﾟﾛｸﾞﾗﾑがﾌｧｲﾙを使っていないか"
+      L"確かめてから、もう一度「設定」を押してください。";
+  return text;
+}
+
 }  // namespace zelvane::dialog

@@ -1,6 +1,7 @@
 // The settings dialog's decisions: how the music options look for a kind of
-// music, how the track number reads and writes, and which music file path can
-// be stored so that it reads back.
+// music, how the track number reads and writes, which music file path can be
+// stored so that it reads back, and what the user is told when a choice
+// cannot be kept.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvane::dialog {
 
@@ -60,5 +62,9 @@ MusicFilePath MusicFilePathFor(const std::wstring& chosen,
 
 // The message that tells the user why the file was refused.
 std::wstring_view RefusalText(PathRefusal refusal);
+
+// The message that tells the user that the settings could not be saved, with
+// the settings files the save tried, one a line.
+std::wstring SaveFailureText(const std::vector<std::wstring>& tried);
 
 }  // namespace zelvane::dialog

@@ -124,6 +124,8 @@ Zelvane_P::Zelvane_P()
 void Zelvane_P::Form_Load() {
   using namespace settings;
   rt::RunSteps({
+      // The music file is shown and saved as stored, even where it is away.
+      [] { UseStoredMusicChoice(); },
       [this] {
         // Centred across the screen, a third of the free height from the top.
         Move((rt::ScreenWidthTwips() - Width()) / 2, (rt::ScreenHeightTwips() - Height()) / 3);
@@ -240,13 +242,22 @@ void Zelvane_P::Cmd_File_Click(int index) {
   BgmFolder = FolderOf(BgmFile);
 }
 
+// Saves the three keys in one replace of the settings file. Where no place
+// for it can be written, the user is told so and the dialog stays open, so
+// that the choice is not lost without a word.
 void Zelvane_P::Cmd_Set_Click() {
   using namespace settings;
-  const std::wstring path = SettingsFilePath(rt::ProgramFolder());
-  WriteIni(kSettingsSection, kBgmKindKey, std::to_wstring(BgmKind), path);
   rt::Attempt([this] { BgmRepeat = TrackNumberFromText(BGM_Repeat.Text()); });
-  WriteIni(kSettingsSection, kBgmRepeatKey, std::to_wstring(BgmRepeat), path);
-  WriteIni(kSettingsSection, kBgmFileKey, BgmFile, path);
+  const SaveOutcome outcome = SaveSettings({
+      {kBgmKindKey, std::to_wstring(BgmKind)},
+      {kBgmRepeatKey, std::to_wstring(BgmRepeat)},
+      {kBgmFileKey, BgmFile},
+  });
+  if (!outcome.saved) {
+    const std::wstring text = SaveFailureText(outcome.tried);
+    MessageBoxW(hWnd(), text.c_str(), std::wstring(rt::kApplicationTitle).c_str(), MB_OK);
+    return;
+  }
   Unload();
 }
 

@@ -48,6 +48,15 @@ class Zelvane_P : public rt::Form {
   // Makes option `kind` the chosen kind of music.
   void ChooseOption(int kind);
 
+  // The controls, in the order they are created: later ones lie on top and
+  // come later in the Tab order. The references are the array elements,
+  // created here in their turn. Members go in the reverse order, so the
+  // controls inside Pic_C, the arrays' elements among them, go before it.
+  zelvane::rt::PictureBox Pic_Mbl;
+  Command Cmd_Can;
+  Command Cmd_Set;
+  zelvane::rt::PictureBox Pic_C;
+
   // Control arrays, filled below in the order the controls are created.
   ControlArray<Command> Cmd_File;
   ControlArray<zelvane::rt::Shape> Shape3;
@@ -57,13 +66,6 @@ class Zelvane_P : public rt::Form {
   ControlArray<zelvane::rt::Label> lbl_Fname;
   ControlArray<zelvane::rt::Image> Img_Ra;
 
-  // The controls, in the order they are created: later ones lie on top and
-  // come later in the Tab order. The references are the array elements,
-  // created here in their turn.
-  zelvane::rt::PictureBox Pic_Mbl;
-  Command Cmd_Can;
-  Command Cmd_Set;
-  zelvane::rt::PictureBox Pic_C;
   Command& cmdFile0_;
   zelvane::rt::ComboBox BGM_Repeat;
   zelvane::rt::Shape& shape3_;

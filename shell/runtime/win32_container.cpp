@@ -55,7 +55,13 @@ Container::Container(const Appearance& appearance) {
   surface_.Clear();
 }
 
-Container::~Container() = default;
+Container::~Container() {
+  // Whatever a container holds must go before it: a control or timer left
+  // would later unregister from a container that no longer exists.
+  if (!controls_.empty() || !timers_.empty()) {
+    ReportFailure("a container was destroyed while controls or timers were registered with it");
+  }
+}
 
 const wchar_t* Container::WindowClass() {
   static const wchar_t* name = [] {

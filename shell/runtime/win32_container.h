@@ -26,6 +26,8 @@ struct Appearance {
 class Container {
  public:
   explicit Container(const Appearance& appearance);
+  // Reports a failure if controls or timers are still registered: they must
+  // be destroyed first.
   virtual ~Container();
   Container(const Container&) = delete;
   Container& operator=(const Container&) = delete;

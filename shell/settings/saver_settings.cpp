@@ -4,6 +4,7 @@
 #include "cp932_bytes.h"
 #include "profile_text.h"
 #include "settings_file.h"
+#include "settings_places.h"
 #include "text_encoding.h"
 
 namespace zelvane::settings {
@@ -15,10 +16,18 @@ std::wstring BgmFolder;
 
 namespace {
 
-// Names go to the file cut to the same length on reading and writing, so that
-// a long name written can be read back under the same name.
-std::string NameBytes(const std::wstring& name) {
-  return WideToCp932(CutName(name));
+// What LoadSettings found: where the settings are kept, the file it read and
+// the texts that file held.
+SettingsPlaces places;
+std::wstring fileRead;
+std::wstring programFolderOfLoad;
+StoredSettings stored;
+
+void UseMusicSettings(MusicSettings settings) {
+  BgmKind = settings.kind;
+  BgmRepeat = settings.repeat;
+  BgmFile = std::move(settings.file);
+  BgmFolder = std::move(settings.folder);
 }
 
 }  // namespace
@@ -26,7 +35,7 @@ std::string NameBytes(const std::wstring& name) {
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
                      const std::wstring& fileName) noexcept {
   try {
-    const FileContents file = ReadWholeFile(fileName);
+    const FileContents file = SystemFiles().Read(fileName);
     if (file.status != FileContents::Status::kRead) return {};
     const std::optional<std::string> value =
         FindProfileValue(Cp932TextOfFile(file.bytes), NameBytes(section), NameBytes(key));
@@ -37,37 +46,35 @@ std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
   }
 }
 
-void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-              const std::wstring& fileName) noexcept {
+void LoadSettings(const std::wstring& programFolder) noexcept {
   try {
-    const FileContents file = ReadWholeFile(fileName);
-    // A file that exists but cannot be read is left alone rather than lose
-    // what it holds.
-    if (file.status == FileContents::Status::kFailed) return;
-    const std::optional<std::string> text = SetProfileValue(
-        Cp932TextOfFile(file.bytes), NameBytes(section), NameBytes(key), WideToCp932(value));
-    if (!text) return;
-    if (file.status == FileContents::Status::kRead && *text == file.bytes) return;
-    ReplaceWholeFile(fileName, *text);
+    FileSystem& files = SystemFiles();
+    places = SettingsPlacesFor(programFolder, UserAppDataFolder());
+    fileRead = FileToRead(places, [&](const std::wstring& file) { return files.IsFile(file); });
+    programFolderOfLoad = programFolder;
+    stored = {
+        ReadIni(kSettingsSection, kBgmKindKey, fileRead),
+        ReadIni(kSettingsSection, kBgmRepeatKey, fileRead),
+        ReadIni(kSettingsSection, kBgmFileKey, fileRead),
+    };
+    UseMusicSettings(ResolveMusicSettings(
+        stored, [](const std::wstring& file) { return FileExists(file); }, programFolder));
   } catch (...) {
   }
 }
 
-void LoadSettings(const std::wstring& programFolder) noexcept {
+void UseStoredMusicChoice() noexcept {
   try {
-    const std::wstring path = SettingsFilePath(programFolder);
-    const StoredSettings stored{
-        ReadIni(kSettingsSection, kBgmKindKey, path),
-        ReadIni(kSettingsSection, kBgmRepeatKey, path),
-        ReadIni(kSettingsSection, kBgmFileKey, path),
-    };
-    MusicSettings settings = ResolveMusicSettings(
-        stored, [](const std::wstring& file) { return FileExists(file); }, programFolder);
-    BgmKind = settings.kind;
-    BgmRepeat = settings.repeat;
-    BgmFile = std::move(settings.file);
-    BgmFolder = std::move(settings.folder);
+    UseMusicSettings(StoredMusicSettings(stored, programFolderOfLoad));
   } catch (...) {
+  }
+}
+
+SaveOutcome SaveSettings(const std::vector<SettingText>& texts) noexcept {
+  try {
+    return SaveSettingTexts(SystemFiles(), places, fileRead, texts);
+  } catch (...) {
+    return {};
   }
 }
 

@@ -1,12 +1,15 @@
 // Module Zelvane_B, settings part: the shell's music settings, loaded once at
-// start-up from the settings file beside the program, and the routines that
-// read and write that file.
+// start-up from the settings file, and the routines that read and save that
+// file. The settings file is the per-user one (%APPDATA%\ゼルヴェイン) where
+// it exists, else the one beside the program.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings_names.h"
+#include "settings_save.h"
 #include "settings_values.h"
 
 namespace zelvane::settings {
@@ -26,16 +29,20 @@ extern std::wstring BgmFolder;
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
                      const std::wstring& fileName) noexcept;
 
-// Sets key in section of fileName to value, creating the file or section as
-// needed. The file is replaced as a whole, so a failure (no access, full
-// disk, the file held open by another program) leaves it as it was. Reports
-// nothing.
-void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-              const std::wstring& fileName) noexcept;
-
-// Fills BgmKind, BgmRepeat, BgmFile and BgmFolder from the settings file in
-// programFolder (the folder of the shell program).
+// Fills BgmKind, BgmRepeat, BgmFile and BgmFolder from the settings file of
+// the shell program in programFolder, and keeps in mind which file that was.
 void LoadSettings(const std::wstring& programFolder) noexcept;
+
+// Sets BgmKind, BgmRepeat, BgmFile and BgmFolder to the music choice as the
+// settings file holds it, a music file that does not open now included. The
+// settings dialog edits that choice, so that saving it keeps a file on a drive
+// that is away for a moment; a run plays nothing for such a file.
+void UseStoredMusicChoice() noexcept;
+
+// Saves the keys of the settings section, in the order given, in the file
+// that LoadSettings read or, where that place cannot be written, in the
+// per-user file (see SaveSettingTexts).
+SaveOutcome SaveSettings(const std::vector<SettingText>& texts) noexcept;
 
 // Whether path (less one trailing '\') is a file that opens for reading;
 // false for a folder, a missing file or an empty path.

@@ -1,5 +1,5 @@
-// The settings file of the saver shell: where it lives, its one section and
-// its keys. The key names are stored as their code page 932 bytes.
+// The settings file of the saver shell: its name, its one section and its
+// keys. The key names are stored as their code page 932 bytes.
 #pragma once
 
 #include <cstddef>
@@ -7,8 +7,10 @@
 
 namespace zelvane::settings {
 
-// Appended to the program folder.
+// Appended to the program folder, or to the per-user settings folder.
 inline constexpr wchar_t kSettingsFileName[] = L"ゼルヴェイン.ini";
+// The per-user settings folder, in the user's application-data folder.
+inline constexpr wchar_t kUserSettingsFolderName[] = L"ゼルヴェイン";
 
 inline constexpr wchar_t kSettingsSection[] = L"Section";
 inline constexpr wchar_t kBgmKindKey[] = L"BGM区分";

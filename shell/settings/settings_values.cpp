@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "cp932.h"
 #include "settings_names.h"
 
 namespace zelvane::settings {
@@ -102,6 +103,10 @@ std::wstring_view CutName(std::wstring_view name) {
   return name.substr(0, length);
 }
 
+std::string NameBytes(std::wstring_view name) {
+  return WideToCp932(CutName(name));
+}
+
 MusicSettings ResolveMusicSettings(const StoredSettings& stored,
                                    const std::function<bool(const std::wstring&)>& fileOpens,
                                    const std::wstring& programFolder) {
@@ -112,6 +117,11 @@ MusicSettings ResolveMusicSettings(const StoredSettings& stored,
   if (settings.file.empty() && settings.kind == kBgmMusicFile) settings.kind = kBgmNone;
   settings.folder = settings.file.empty() ? programFolder : FolderOf(settings.file);
   return settings;
+}
+
+MusicSettings StoredMusicSettings(const StoredSettings& stored, const std::wstring& programFolder) {
+  return ResolveMusicSettings(
+      stored, [](const std::wstring&) { return true; }, programFolder);
 }
 
 }  // namespace zelvane::settings

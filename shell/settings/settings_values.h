@@ -31,6 +31,11 @@ std::wstring SettingsFilePath(std::wstring_view programFolder);
 // name cut to kMaxNameChars characters, a surrogate pair kept whole.
 std::wstring_view CutName(std::wstring_view name);
 
+// A section or key name as the settings file holds it: cut, in code page 932.
+// Names are cut alike on reading and writing, so that a long name written
+// reads back under the same name.
+std::string NameBytes(std::wstring_view name);
+
 // The music settings as the shell uses them.
 struct MusicSettings {
   std::int16_t kind = 0;
@@ -46,11 +51,17 @@ struct StoredSettings {
   std::wstring file;
 };
 
-// The settings from the stored texts. A music file that fileOpens rejects is
-// forgotten; the file kind then falls back to no music, so the saver runs
-// silent. The folder is the music file's, else the program folder.
+// The settings from the stored texts, for a saver run. A music file that
+// fileOpens rejects is forgotten; the file kind then falls back to no music,
+// so the saver runs silent. The folder is the music file's, else the program
+// folder.
 MusicSettings ResolveMusicSettings(const StoredSettings& stored,
                                    const std::function<bool(const std::wstring&)>& fileOpens,
                                    const std::wstring& programFolder);
+
+// The settings from the stored texts as the settings dialog shows and saves
+// them: a music file that does not open now (on a drive that is away for a
+// moment) keeps its path and its kind, so that a save does not lose them.
+MusicSettings StoredMusicSettings(const StoredSettings& stored, const std::wstring& programFolder);
 
 }  // namespace zelvane::settings

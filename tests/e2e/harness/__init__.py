@@ -22,14 +22,18 @@ WineTestCase gives, per test:
                                   (wine_debug: more Wine debug channels, e.g. "+fps")
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
-  self.hold_file(windows_path)    a probe process holding the file open, unshared
-                                  (kill() it to let go) -> ProgramProcess
+  self.hold_file(windows_path, **options)  a probe process holding the file open
+                                  (Probe.hold; kill() it to let go) -> ProgramProcess
   self.screenshot(name)          -> Screenshot of the whole display
   self.wait_until(condition, timeout, interval, message)
   self.probe                      Probe (below)      self.x   XInput (below)
-  self.session                    WineSession: locale, display, prefix, env
+  self.session                    WineSession: locale, display, prefix, appdata
+                                  (the Unix path of %APPDATA%), env
   self.expect_failures(*patterns)  failure reports the test allows (regular
                                   expressions, searched in "<program>: <what>")
+  self.make_unwritable(*paths)   chattr +i for the test (as root Wine writes anywhere)
+  self.user_settings              the per-user settings folder (ゼルヴェイン in %APPDATA%),
+                                  removed before and after each test
 After each test: any started program still running, any process of the product
 ("ゼルヴェイン.scr"/".dll" in this Wine prefix) and any product window left
 ("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window") is ended and
@@ -59,7 +63,10 @@ visible=True leaves hidden windows out):
   press_button(label, title, pid, timeout) -> bool
   profile_write(path, section, key, value)    WritePrivateProfileStringW (a Windows path)
   shortcut(path) -> {target, arguments, working_dir, icon} of a .lnk (a Windows path)
-  hold(path) -> ProgramProcess holding the file open with no sharing
+  hold(path, share_writers=False, until=None, then_ms=0, timeout) -> ProgramProcess
+                                  holding the file open (with share_writers as an
+                                  indexer does), until killed or, with until, then_ms
+                                  after a file matching until appears
   run(*args) -> ProbeResult(status, records, stdout, stderr)
 Window: hwnd, title, cls, left, top, right, bottom, width, height,
   client_width, client_height, style, exstyle, visible, topmost, pid and tid

@@ -3,6 +3,7 @@
 import os
 import re
 import shutil
+import subprocess
 import unittest
 from pathlib import Path
 
@@ -14,6 +15,8 @@ from .xinput import XInput
 
 # Titles of every top-level window the product may open; none may outlive a test.
 PRODUCT_WINDOW_TITLES = ("Zelvane_VC", "Zelvane_Main", "<ゼルヴェイン>", "Preview Window")
+# The per-user settings folder in %APPDATA%; each test starts and ends without it.
+USER_SETTINGS_FOLDER = "ゼルヴェイン"
 
 
 class WineTestCase(unittest.TestCase):
@@ -47,6 +50,9 @@ class WineTestCase(unittest.TestCase):
         self._started = []
         self._helpers = []
         self._expected_failures = []
+        self.user_settings = self.session.appdata / USER_SETTINGS_FOLDER
+        shutil.rmtree(self.user_settings, ignore_errors=True)
+        self.addCleanup(shutil.rmtree, self.user_settings, ignore_errors=True)
         self.addCleanup(self._check_failure_reports)
         self.addCleanup(self._end_helpers)
         self.addCleanup(self._check_nothing_left)
@@ -76,10 +82,10 @@ class WineTestCase(unittest.TestCase):
         self._helpers.append(window.process)
         return window
 
-    def hold_file(self, path):
-        """Holds a file open with no sharing (see Probe.hold) until release() of
-        the returned process, or the end of the test."""
-        process = self.probe.hold(path)
+    def hold_file(self, path, **options):
+        """Holds a file open (see Probe.hold for the options) until the returned
+        process is killed, or the end of the test."""
+        process = self.probe.hold(path, **options)
         self._helpers.append(process)
         return process
 
@@ -95,6 +101,14 @@ class WineTestCase(unittest.TestCase):
         <what>", see ProgramProcess.failure_reports) that a pattern (a regular
         expression) finds is allowed. Unexpected ones fail the test."""
         self._expected_failures += [re.compile(p) for p in patterns]
+
+    def make_unwritable(self, *paths):
+        """Makes files and folders unwritable to Wine, which as root may write
+        anywhere otherwise (chattr +i); they are made writable again after the test."""
+        for path in paths:
+            subprocess.run(["chattr", "+i", str(path)], check=True, stdin=subprocess.DEVNULL)
+            self.addCleanup(subprocess.run, ["chattr", "-i", str(path)], check=True,
+                            stdin=subprocess.DEVNULL)
 
     # Looking at the screen -------------------------------------------------
 

@@ -227,22 +227,6 @@ class Probe:
         result = self.run("shortcut", path)
         return result.records[0] if result.status == 0 else None
 
-    def hold(self, path, timeout=30.0):
-        """Starts a probe process that holds the file (a Windows path) open with
-        no sharing, so that it can be neither replaced nor removed, until the
-        process is killed; returns that ProgramProcess."""
-        process = self.session.start(self.executable, "hold", "--file", path,
-                                     output_dir=self.output_dir, name="probe-hold")
-        try:
-            wait_until(lambda: "\n\n" in process.stdout_text() or not process.is_running(),
-                       timeout, message="probe holding a file")
-            if not process.is_running():
-                raise RuntimeError(f"the probe could not hold {path}: {process.stderr_text()}")
-        except Exception:
-            process.kill()
-            raise
-        return process
-
     def destroy(self, hwnd):
         """Destroys a test window of the probe (by its own thread, as Windows requires)."""
         return self.run("destroy", str(hwnd)).status == 0
@@ -265,6 +249,35 @@ class Probe:
         if pid is not None:
             args += ["--pid", str(pid)]
         return self.run(*args, timeout=timeout + 60).status == 0
+
+    def hold(self, path, share_writers=False, until=None, then_ms=0, timeout=30.0):
+        """Starts a probe process that holds the file at path (a Windows path)
+        open and returns it once it does. With share_writers others may read and
+        write the file but not replace it, as a search indexer does; otherwise
+        it can be neither replaced nor removed. Without until it is held until
+        the process is killed; with it, it is let go then_ms milliseconds after
+        a file matching until (a Windows path with wildcards) appears, and the
+        exit status is 0 if that file appeared within timeout seconds."""
+        args = ["hold", "--file", path, "--share", "indexer" if share_writers else "none"]
+        if until is not None:
+            args += ["--until", until, "--then", str(then_ms),
+                     "--timeout", str(int(timeout * 1000))]
+        process = self.session.start(self.executable, *args, output_dir=self.output_dir,
+                                     name="probe-hold")
+
+        def holding():
+            if "held=1" in process.stdout_text():
+                return True
+            if not process.is_running():
+                raise RuntimeError(f"the probe could not hold {path}: {process.stderr_text()}")
+            return False
+
+        try:
+            wait_until(holding, 30.0, message=f"the probe holding {path}")
+        except Exception:
+            process.kill()
+            raise
+        return process
 
     def profile_write(self, path, section, key, value):
         """WritePrivateProfileStringW: sets key in section of the file at path (a

@@ -1,5 +1,6 @@
 """The Wine session of one locale, and the Windows programs started in it."""
 
+import getpass
 import os
 import re
 import shlex
@@ -112,6 +113,9 @@ class WineSession:
             else DEBUGGER_OUTPUT_CHANNEL
         self.display = self.env.get("DISPLAY", "")
         self.prefix = self.env["WINEPREFIX"]
+        # %APPDATA%: Wine names the user's profile after the Unix user.
+        self.appdata = (Path(self.prefix) / "drive_c" / "users" / getpass.getuser() / "AppData"
+                        / "Roaming")
         if not self.display:
             raise RuntimeError(f"the Wine session '{self.locale}' under {self.state} "
                                "is not started (tools/wine-env.sh start)")

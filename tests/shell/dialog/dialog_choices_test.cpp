@@ -77,5 +77,12 @@ TEST(MusicFilePathFor, ThePathItselfTheShortFormOrNothingWithAReason) {
   EXPECT_NE(RefusalText(PathRefusal::kCharacters), RefusalText(PathRefusal::kLength));
 }
 
+// The message names every settings file the save tried, each on a line of its own.
+TEST(SaveFailureText, NamesWhereTheSaveTried) {
+  const std::wstring text = SaveFailureText({L"C:\\Saver\\a.ini", L"C:\\Users\\b.ini"});
+  EXPECT_TRUE(text.starts_with(L"設定を保存できませんでした。"));
+  EXPECT_NE(text.find(L"\r\nC:\\Saver\\a.ini\r\nC:\\Users\\b.ini\r\n"), std::wstring::npos);
+}
+
 }  // namespace
 }  // namespace zelvane::dialog

@@ -1,13 +1,17 @@
 // What the settings dialog and the preview do not show end to end.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "common/failure_trace.h"
 
 #include "runtime/errors_suppressed.h"
 #include "runtime/win32_combo_box.h"
 #include "runtime/win32_form.h"
 #include "runtime/win32_graphics.h"
+#include "runtime/win32_label.h"
 #include "runtime/win32_picture_box.h"
 #include "runtime/win32_program.h"
 #include "runtime/win32_timer.h"
@@ -59,6 +63,25 @@ TEST(Form, RunsThroughFailingHandlersAndPassesInputToControlsInsidePictureBoxes)
                reinterpret_cast<LPARAM>(form.Cmb_List.hWnd()));
   EXPECT_EQ(form.comboClicks, std::vector<std::wstring>{L"1"});
   form.Unload();
+}
+
+std::vector<std::string> reports;
+
+// A container must outlive what it holds: one destroyed first says so. (The
+// label left behind is never destroyed, as it would then use the gone box.)
+TEST(Container, DestroyedBeforeAControlItHoldsReportsAFailure) {
+  const FailureReporter previous =
+      SetFailureReporter([](std::string_view what) { reports.emplace_back(what); });
+  TestForm form;
+  auto box = std::make_unique<PictureBox>(form, PixelBounds(0, 0, 20, 20));
+  { Label inside(*box, PixelBounds(0, 0, 10, 10)); }
+  box.reset();
+  EXPECT_TRUE(reports.empty());
+  box = std::make_unique<PictureBox>(form, PixelBounds(0, 0, 20, 20));
+  new Label(*box, PixelBounds(0, 0, 10, 10));
+  box.reset();
+  EXPECT_EQ(reports.size(), 1u);
+  SetFailureReporter(previous);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(FolderOf, KeepsTheDriveButNoTrailingBackslash) {
   EXPECT_EQ(FolderOf(L"a.mp3"), L"");
 }
 
-TEST(ResolveMusicSettings, FileKindWithoutAFileThatOpensFallsBackToSilence) {
+TEST(ResolveMusicSettings, ARunForgetsAMusicFileThatDoesNotOpenAndTheDialogKeepsIt) {
   const auto opens = [](const std::wstring& path) { return path == L"C:\\M\\a.mp3"; };
   const MusicSettings kept = ResolveMusicSettings({L"2", L"3", L"C:\\M\\a.mp3"}, opens, L"C:\\S");
   EXPECT_EQ(kept.kind, kBgmMusicFile);
@@ -54,6 +54,12 @@ TEST(ResolveMusicSettings, FileKindWithoutAFileThatOpensFallsBackToSilence) {
   EXPECT_EQ(cd.repeat, 4);
   EXPECT_EQ(cd.file, L"");
   EXPECT_EQ(cd.folder, L"C:\\S");
+  // The settings dialog keeps a file that is away for now, with its kind.
+  const MusicSettings stored = StoredMusicSettings({L"2", L"3", L"C:\\M\\x.mp3"}, L"C:\\S");
+  EXPECT_EQ(stored.kind, kBgmMusicFile);
+  EXPECT_EQ(stored.repeat, 3);
+  EXPECT_EQ(stored.file, L"C:\\M\\x.mp3");
+  EXPECT_EQ(stored.folder, L"C:\\M");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+#include "settings_file.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -24,8 +26,9 @@ class SettingsFileTest : public testing::Test {
   void SetUp() override {
     folder_ = fs::temp_directory_path() / (L"ゼルヴェイン設定 " + std::to_wstring(counter_++));
     fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    ini_ = SettingsFilePath(folder_.wstring());
+    fs::create_directories(folder_ / L"AppData");
+    places_ = SettingsPlacesFor(folder_.wstring(), (folder_ / L"AppData").wstring());
+    ini_ = places_.besideProgram;
   }
   void TearDown() override {
     SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -33,58 +36,68 @@ class SettingsFileTest : public testing::Test {
     fs::remove_all(folder_, ignored);
   }
 
-  void Write(const std::wstring& key, const std::wstring& value) {
-    WriteIni(kSettingsSection, key, value, ini_);
+  // Saves beside the program, as after reading the settings from there.
+  bool Save(const std::wstring& key, const std::wstring& value) {
+    return SaveSettingTexts(SystemFiles(), places_, ini_, {{key, value}}).saved;
   }
   std::wstring Read(const std::wstring& key) { return ReadIni(kSettingsSection, key, ini_); }
+  // Beside the user's folder, which holds no settings file yet.
   bool OnlyTheSettingsFileIsThere() const {
-    return std::distance(fs::directory_iterator(folder_), fs::directory_iterator()) == 1 &&
-           fs::exists(ini_);
+    return std::distance(fs::directory_iterator(folder_), fs::directory_iterator()) == 2 &&
+           fs::exists(ini_) && fs::is_empty(folder_ / L"AppData");
   }
 
   static inline int counter_ = 0;
   fs::path folder_;
+  SettingsPlaces places_;
   std::wstring ini_;
 };
 
 TEST_F(SettingsFileTest, WritesAndReadsJapaneseOnEverySystem) {
   EXPECT_EQ(Read(kBgmKindKey), L"");
   EXPECT_FALSE(fs::exists(ini_));  // reading creates nothing
-  Write(kBgmFileKey, L"C:\\音楽\\a.mp3");
+  EXPECT_TRUE(Save(kBgmFileKey, L"C:\\音楽\\a.mp3"));
   EXPECT_EQ(Read(kBgmFileKey), L"C:\\音楽\\a.mp3");
   // A save replaces the file's content and keeps the file with its attributes.
   ASSERT_TRUE(SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_HIDDEN));
-  Write(kBgmKindKey, L"0");
+  EXPECT_TRUE(Save(kBgmKindKey, L"0"));
   EXPECT_EQ(Read(kBgmKindKey), L"0");
   EXPECT_EQ(GetFileAttributesW(ini_.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+  EXPECT_TRUE(OnlyTheSettingsFileIsThere());
 }
 
+// A file held against writers beyond the save's patience keeps its content and
+// says so; a read-only one sends the settings to the per-user file, which
+// starts from the content of the file beside the program.
 TEST_F(SettingsFileTest, AFileThatRefusesTheWriteKeepsItsContent) {
-  Write(kBgmKindKey, L"1");
+  EXPECT_TRUE(Save(kBgmKindKey, L"1"));
+  EXPECT_TRUE(Save(L"Other", L"kept"));
   const std::string before = ReadBytes(ini_);
   HANDLE held = CreateFileW(ini_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  Write(kBgmKindKey, L"2");
+  EXPECT_FALSE(Save(kBgmKindKey, L"2"));
   CloseHandle(held);
-  EXPECT_EQ(ReadBytes(ini_), before);
-  ASSERT_TRUE(SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_READONLY));
-  Write(kBgmKindKey, L"2");
   EXPECT_EQ(ReadBytes(ini_), before);
   EXPECT_TRUE(OnlyTheSettingsFileIsThere());
 
-  WriteIni(kSettingsSection, kBgmKindKey, L"1", (folder_ / L"missing\\x.ini").wstring());
-  EXPECT_FALSE(fs::exists(folder_ / L"missing"));
+  ASSERT_TRUE(SetFileAttributesW(ini_.c_str(), FILE_ATTRIBUTE_READONLY));
+  const SaveOutcome outcome = SaveSettingTexts(SystemFiles(), places_, ini_, {{kBgmKindKey, L"2"}});
+  EXPECT_TRUE(outcome.saved);
+  EXPECT_EQ(outcome.tried, (std::vector<std::wstring>{ini_, places_.perUser}));
+  EXPECT_EQ(ReadBytes(ini_), before);
+  EXPECT_EQ(ReadIni(kSettingsSection, kBgmKindKey, places_.perUser), L"2");
+  EXPECT_EQ(ReadIni(kSettingsSection, L"Other", places_.perUser), L"kept");
 }
 
 // Where nothing can be made beside the file (here a folder already holds the
 // temporary file's name), the file is written in place, or made at once.
 TEST_F(SettingsFileTest, WithoutRoomForATemporaryFileTheFileIsWrittenInPlace) {
-  const std::wstring temporary = ini_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  const std::wstring temporary = SystemFiles().TemporaryBeside(ini_);
   ASSERT_TRUE(CreateDirectoryW(temporary.c_str(), nullptr));
-  Write(kBgmFileKey, L"a long name for the music file.mp3");
+  EXPECT_TRUE(Save(kBgmFileKey, L"a long name for the music file.mp3"));
   EXPECT_EQ(Read(kBgmFileKey), L"a long name for the music file.mp3");
-  Write(kBgmFileKey, L"b.mp3");
+  EXPECT_TRUE(Save(kBgmFileKey, L"b.mp3"));
   EXPECT_EQ(ReadBytes(ini_), "[Section]\r\nBGM\xCC\xA7\xB2\xD9=b.mp3\r\n")
       << "the rest of the longer old content is cut off";
   fs::remove(temporary);
@@ -105,7 +118,7 @@ TEST_F(SettingsFileTest, KeysOnlyInALaterCopyOfTheSectionAreLeftAsTheSystemLeave
   };
   EXPECT_EQ(Read(L"b"), L"");
   WritePrivateProfileStringW(L"Section", L"b", L"4", system.c_str());
-  Write(L"b", L"4");
+  EXPECT_TRUE(Save(L"b", L"4"));
   EXPECT_EQ(raw(ini_), raw(system));
   EXPECT_EQ(raw(ini_), "[Section]a=1b=4[Other]b=0[Section]b=2");
 }
