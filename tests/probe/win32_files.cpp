@@ -77,4 +77,3 @@ int HoldCommand(const Arguments& args) {
   CloseHandle(held);
   return seen ? kDone : kNotDone;
 }
-}
