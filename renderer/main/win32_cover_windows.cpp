@@ -82,5 +82,6 @@ std::vector<HWND> OpenCoverWindows(HWND fieldWindow, std::span<const ScreenRect>
 
 void CoverOtherMonitors(HWND fieldWindow, const ScreenRect& fieldArea) {
   const std::vector<ScreenRect> monitors = MonitorRects();
-  OpenCoverWindows(fieldWindow, CoverAreas(fieldArea, monitors));
+  const ScreenRect fields[] = {fieldArea};
+  OpenCoverWindows(fieldWindow, CoverAreas(fields, monitors));
 }
