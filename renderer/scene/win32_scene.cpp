@@ -48,15 +48,14 @@ PIXELFORMATDESCRIPTOR DescriptorOf(const PixelFormatTraits& traits) {
   return descriptor;
 }
 
-// Sets the swap interval that holds frames to the designed rate on this
-// display. False when the driver offers no swap interval control.
-bool SetSwapIntervalForDisplay(HDC deviceContext) {
+// Sets the current context's swap interval. False when the driver offers no
+// swap interval control.
+bool SetCurrentSwapInterval(int interval) {
   using SwapIntervalFunction = BOOL(WINAPI*)(int);
   const auto entry = reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT"));
   // Some drivers answer small bogus values instead of null for unknown names.
   const auto address = reinterpret_cast<INT_PTR>(entry);
   if (address == 0 || address == 1 || address == 2 || address == 3 || address == -1) return false;
-  const int interval = SwapIntervalForRefresh(GetDeviceCaps(deviceContext, VREFRESH));
   return reinterpret_cast<SwapIntervalFunction>(entry)(interval) != FALSE;
 }
 
@@ -135,7 +134,11 @@ void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings) {
   RECT client{};
   GetClientRect(window, &client);
   if (!wglMakeCurrent(deviceContext_, renderContext_)) zelvane::ReportFailure("wglMakeCurrent");
-  swapIntervalSet_ = SetSwapIntervalForDisplay(deviceContext_);
+  // The swap paces this display's frames where a whole number of its refreshes
+  // lasts about 1/60 s; elsewhere it only waits for the next refresh.
+  const int refreshRate = GetDeviceCaps(deviceContext_, VREFRESH);
+  swapIntervalSet_ = SetCurrentSwapInterval(SwapIntervalForRefresh(refreshRate)) &&
+                     SwapPacingInterval(refreshRate).has_value();
 
   SetProjection(client.right - client.left, client.bottom - client.top);
   glFrontFace(GL_CCW);
@@ -157,6 +160,12 @@ void Scene::MakeCurrent() {
   if (renderContext_ != nullptr && wglGetCurrentContext() != renderContext_) {
     wglMakeCurrent(deviceContext_, renderContext_);
   }
+}
+
+bool Scene::SetSwapInterval(int interval) {
+  if (!IsOpen()) return false;
+  MakeCurrent();
+  return SetCurrentSwapInterval(interval);
 }
 
 void Scene::Resize(int width, int height) {
@@ -203,6 +212,7 @@ void Scene::Render(GlowDrawing drawing) {
 }
 
 void Scene::Present() {
+  if (!IsOpen()) return;
   wglSwapLayerBuffers(deviceContext_, WGL_SWAP_MAIN_PLANE);
 }
 

@@ -52,9 +52,12 @@ class Scene {
   HWND Window() const { return window_; }
   HDC DeviceContext() const { return deviceContext_; }
   HGLRC RenderContext() const { return renderContext_; }
-  // The buffer swap waits for a number of display refreshes set for this
-  // display (until frames are measured coming faster).
+  // The buffer swap holds frames to the designed rate on this display: a
+  // swap interval that paces was set (until frames are measured off pace).
   bool SwapIntervalSet() const { return swapIntervalSet_; }
+  // Sets the number of display refreshes each buffer swap waits for (0: none).
+  // False when the driver offers no such control.
+  bool SetSwapInterval(int interval);
   FieldState& Field() { return field_; }
 
  private:
