@@ -50,6 +50,8 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       state.running = false;
       StopWatchingDisplayPower();
       state.scene.Close();
+      state.otherFields.clear();
+      state.covers.clear();
     } else if (message == WM_SIZE) {
       state.scene.Resize(LOWORD(lParam), HIWORD(lParam));
     } else if (message == kLayOutAgainMessage) {
