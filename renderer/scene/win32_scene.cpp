@@ -2,27 +2,16 @@
 // pixel_format_choice, glow_texture, glow_billboard, glow_batch and view_angle.
 #include "scene/win32_scene.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <vector>
 
 #include "common/failure_trace.h"
 #include "field/random_generator.h"
-#include "field/swarm_step.h"
 #include "main/frame_pacing.h"
-#include "scene/glow_billboard.h"
-#include "scene/glow_texture.h"
+#include "scene/glow_shape.h"
 #include "scene/pixel_format_choice.h"
-#include "scene/view_angle.h"
-#include "scene/win32_gl_point_drawer.h"
 
 namespace {
 constexpr int kDiscardedRandomValues = 20;
-constexpr double kFieldOfViewDegrees = 100.0;
-constexpr double kNearPlane = 0.01;
-constexpr double kFarPlane = 200.0;
-constexpr float kEyeDistance = 2.5f;
 
 PixelFormatTraits TraitsOf(const PIXELFORMATDESCRIPTOR& descriptor) {
   return {.supportsOpenGl = (descriptor.dwFlags & PFD_SUPPORT_OPENGL) != 0,
@@ -59,44 +48,6 @@ bool SetCurrentSwapInterval(int interval) {
   return reinterpret_cast<SwapIntervalFunction>(entry)(interval) != FALSE;
 }
 
-void SetProjection(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  const double aspect = height != 0 ? static_cast<double>(width) / height : 1.0;
-  gluPerspective(kFieldOfViewDegrees, aspect, kNearPlane, kFarPlane);
-  glTranslatef(0.0f, 0.0f, -kEyeDistance);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
-void UploadGlowTexture() {
-  GlowTexture texture;
-  BuildGlowTexture(texture);
-  GlowTextureRgba texels;
-  ExpandGlowTexture(texture, texels);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kGlowTextureSize, kGlowTextureSize, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, texels.data());
-}
-
-// The billboard as two counter-clockwise triangles.
-void CompileGlowList(float halfSize) {
-  glNewList(kGlowListName, GL_COMPILE);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glBegin(GL_TRIANGLES);
-  for (const int index : kBillboardTriangles) {
-    const BillboardCorner& corner = kBillboardCorners[static_cast<size_t>(index)];
-    glTexCoord2f(corner.s, corner.t);
-    glVertex3f(corner.x * halfSize, corner.y * halfSize, 0.0f);
-  }
-  glEnd();
-  glEndList();
-}
 }  // namespace
 
 void SelectPixelFormat(HDC deviceContext) {
@@ -140,19 +91,11 @@ void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings) {
   swapIntervalSet_ = SetCurrentSwapInterval(SwapIntervalForRefresh(refreshRate)) &&
                      SwapPacingInterval(refreshRate).has_value();
 
-  SetProjection(client.right - client.left, client.bottom - client.top);
-  glFrontFace(GL_CCW);
-  glEnable(GL_CULL_FACE);
-  // Every corner of a glow has the glow's colour, so nothing need be
-  // interpolated across it: software OpenGL then shades each pixel faster.
-  glShadeModel(GL_FLAT);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
-  UploadGlowTexture();
+  GlowTexture texture;
+  BuildGlowTexture(texture);
   const auto halfSize = static_cast<float>(settings_.particleSize * 0.005);
-  CompileGlowList(halfSize);
-  glowBatch_ = GlowBatch(halfSize);
+  SetUpFieldDrawing(client.right - client.left, client.bottom - client.top, texture, halfSize);
+  glowBatch_ = GlowBatch(halfSize, OutlineGlowShape(texture));
   InitField(field_, settings_);
 }
 
@@ -174,41 +117,9 @@ void Scene::Resize(int width, int height) {
   SetProjection(width, height);
 }
 
-void DrawGlowBatch(GlowBatch& batch) {
-  if (batch.GlowCount() == 0) return;
-  const GlowVertex* vertices = batch.Vertices();
-  constexpr GLsizei kStride = sizeof(GlowVertex);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glEnableClientState(GL_COLOR_ARRAY);
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glTexCoordPointer(2, GL_FLOAT, kStride, &vertices->s);
-  glColorPointer(3, GL_FLOAT, kStride, &vertices->r);
-  glVertexPointer(3, GL_FLOAT, kStride, &vertices->x);
-  glDrawArrays(GL_QUADS, 0, batch.GlowCount() * kVerticesPerGlow);
-  glDisableClientState(GL_VERTEX_ARRAY);
-  glDisableClientState(GL_COLOR_ARRAY);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  batch.Clear();
-}
-
 void Scene::Render(GlowDrawing drawing) {
   MakeCurrent();
-  glLoadIdentity();
-  glClear(GL_COLOR_BUFFER_BIT);
-  AdvanceViewAngle(field_, settings_.rotationSpeed);
-  // Additive: overlapping glows add up and saturate towards white.
-  glBlendFunc(GL_ONE, GL_ONE);
-  glEnable(GL_BLEND);
-  if (drawing == GlowDrawing::kBatched) {
-    GlBatchedPointDrawer drawer{glowBatch_};
-    for (Swarm& swarm : field_.swarms) UpdateSwarm(swarm, field_, drawer);
-    drawer.Flush();
-  } else {
-    GlPointDrawer drawer;
-    for (Swarm& swarm : field_.swarms) UpdateSwarm(swarm, field_, drawer);
-  }
-  glFlush();
+  DrawField(field_, settings_, glowBatch_, drawing);
 }
 
 void Scene::Present() {

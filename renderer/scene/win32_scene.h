@@ -1,6 +1,6 @@
-// The OpenGL scene of one window: context, glow texture, projection, its own
-// particle field and the frame drawing. Its platform-neutral parts are in this
-// folder and in field/.
+// The OpenGL scene of one window: its context and its own particle field,
+// drawn by gl_field_drawing.h. Its platform-neutral parts are in this folder
+// and in field/.
 #pragma once
 
 #include <windows.h>
@@ -9,15 +9,11 @@
 
 #include "field/swarm.h"
 #include "main/renderer_settings.h"
+#include "scene/gl_field_drawing.h"
 #include "scene/glow_batch.h"
 
 // Chooses the best double-buffered RGBA OpenGL format of the device and sets it.
 void SelectPixelFormat(HDC deviceContext);
-
-// How the glows reach OpenGL: a display-list call each, with its own matrix,
-// or all of a frame's glows collected into one array and drawn with one call.
-// The picture is the same; the program draws batched.
-enum class GlowDrawing { kOneCallPerGlow, kBatched };
 
 // One window's particle field drawn with OpenGL. The window's class must give
 // it a device context of its own. A window may hold one scene at a time; a
