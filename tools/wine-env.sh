@@ -10,6 +10,9 @@
 # ZELVANE_WINE_STATE names the state folder (default: build/windows/wine) and
 # ZELVANE_LOCALE the system: ja (ANSI code page 932) or en (code page 1252).
 # ZELVANE_DISPLAY, when set, names an X display to use instead of a virtual one.
+# ZELVANE_MONITORS=2 makes the virtual display two monitors side by side, a
+# 1280 x 1024 primary and a 1024 x 768 one right of it: an X server with the
+# dummy video driver and Xinerama, whose heads Wine takes for monitors.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +37,26 @@ display_of() { [ -f "$dir/display" ] && cat "$dir/display"; }
 
 xvfb_alive() { [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
 
+# The X server configuration of two monitors side by side.
+write_two_monitor_config() {
+  local heads=("1280x1024 108.00 1280 1328 1440 1688 1024 1025 1028 1066"
+               "1024x768 65.00 1024 1048 1184 1344 768 771 777 806")
+  {
+    printf 'Section "ServerFlags"\n Option "Xinerama" "on"\n Option "AutoAddDevices" "false"\n'
+    printf ' Option "AutoEnableDevices" "false"\n Option "DontVTSwitch" "true"\nEndSection\n'
+    for i in 0 1; do
+      set -- ${heads[$i]}
+      printf 'Section "Device"\n Identifier "card%d"\n Driver "dummy"\n VideoRam 32768\nEndSection\n' "$i"
+      printf 'Section "Monitor"\n Identifier "monitor%d"\n HorizSync 5-1000\n VertRefresh 5-200\n' "$i"
+      printf ' Modeline "%s" %s\nEndSection\n' "$1" "${*:2}"
+      printf 'Section "Screen"\n Identifier "screen%d"\n Device "card%d"\n Monitor "monitor%d"\n' "$i" "$i" "$i"
+      printf ' DefaultDepth 24\n SubSection "Display"\n  Depth 24\n  Modes "%s"\n EndSubSection\nEndSection\n' "$1"
+    done
+    printf 'Section "ServerLayout"\n Identifier "layout"\n Screen 0 "screen0"\n'
+    printf ' Screen 1 "screen1" RightOf "screen0"\nEndSection\n'
+  } >"$dir/xorg.conf"
+}
+
 start_xvfb() {
   if [ -n "${ZELVANE_DISPLAY:-}" ]; then
     echo "$ZELVANE_DISPLAY" >"$dir/display"
@@ -43,7 +66,13 @@ start_xvfb() {
   rm -f "$dir/display" "$dir/xvfb.pid"
   local fifo=$dir/displayfd
   rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  if [ "${ZELVANE_MONITORS:-1}" = 2 ]; then
+    write_two_monitor_config
+    Xorg -displayfd 3 -config "$dir/xorg.conf" -noreset -nolisten tcp -novtswitch -sharevts \
+      -logfile "$dir/xorg.log" 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  fi
   echo $! >"$dir/xvfb.pid"
   local n
   read -r -t 20 n <"$fifo" || { echo "wine-env: Xvfb did not start" >&2; exit 1; }

@@ -95,7 +95,7 @@ void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings) {
   BuildGlowTexture(texture);
   const auto halfSize = static_cast<float>(settings_.particleSize * 0.005);
   SetUpFieldDrawing(client.right - client.left, client.bottom - client.top, texture, halfSize);
-  glowBatch_ = GlowBatch(halfSize, OutlineGlowShape(texture));
+  glowBatch_ = GlowBatch(halfSize, BoundingGlowShape(texture));
   InitField(field_, settings_);
 }
 

@@ -27,9 +27,8 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO_ROOT / "tests" / "e2e"))
 
-from harness import Probe, WineSession, XInput  # noqa: E402
+from harness import Probe, WineSession, XInput, processor_seconds  # noqa: E402
 from harness.session import end_process  # noqa: E402
-from measure_saver_run import processor_seconds  # noqa: E402
 
 RENDERER = "ゼルヴェイン.dll"
 RENDERER_TITLE = "Zelvane_VC"

@@ -25,7 +25,7 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO_ROOT / "tests" / "e2e"))
 
-from harness import Probe, WineSession, XInput, wait_until  # noqa: E402
+from harness import Probe, WineSession, XInput, processor_seconds, wait_until  # noqa: E402
 from harness.session import end_process  # noqa: E402
 
 SHELL = "ゼルヴェイン.scr"
@@ -38,14 +38,6 @@ END_TIMEOUT = 30.0
 # The host looks for the renderer window every 500 ms; before a key press it
 # must have seen it.
 SETTLE_SECONDS = 1.0
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
-
-
-def processor_seconds(pid):
-    """User plus system time of a process so far, in seconds."""
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    # utime and stime are fields 14 and 15 of the line; here 11 and 12 after the name.
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
 class Measurer:

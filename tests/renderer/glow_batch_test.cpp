@@ -76,7 +76,7 @@ void ExpectSameGlows(const DisplayListModel& model, const GlowBatch& batch) {
 TEST(GlowBatch, EachGlowIsItsShapeWhereTheDisplayListDrawsItsSquare) {
   GlowTexture texture;
   BuildGlowTexture(texture);
-  for (const GlowShape& shape : {SquareGlowShape(), OutlineGlowShape(texture)}) {
+  for (const GlowShape& shape : {SquareGlowShape(), BoundingGlowShape(texture)}) {
     FieldState field;
     SeedRandom(field.randomState, 4242);
     InitField(field, kFixedRendererSettings);

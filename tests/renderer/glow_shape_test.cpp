@@ -23,21 +23,23 @@ double DoubleArea(const GlowShape& shape, const uint8_t* corners, int count) {
 
 // Linear filtering reads texel (row, column) at any texture place within one
 // texel of its centre ((column + 0.5) / 64, (row + 0.5) / 64) on each axis.
-TEST(GlowShape, TheOutlineHoldsEveryPlaceANonZeroTexelReachesAndNoMore) {
+TEST(GlowShape, TheBoundingSquareHoldsEveryPlaceANonZeroTexelReachesAndNoMore) {
   GlowTexture texture;
   BuildGlowTexture(texture);
-  const GlowShape shape = OutlineGlowShape(texture);
-  ASSERT_EQ(shape.cornerCount, 8);
+  const GlowShape shape = BoundingGlowShape(texture);
+  constexpr int kSides = 4;
+  ASSERT_EQ(shape.cornerCount, kSides);
   constexpr double kTexel = 1.0 / kGlowTextureSize;
-  std::array<double, 8> slack;  // how close the reach comes to each side
+  std::array<double, kSides> slack;  // how close the reach comes to each side
   slack.fill(1.0);
   for (int row = 0; row < kGlowTextureSize; ++row) {
     for (int column = 0; column < kGlowTextureSize; ++column) {
       if (GlowTexel(texture, row, column) == 0) continue;
       for (const double s : {(column - 0.5) * kTexel, (column + 1.5) * kTexel}) {
         for (const double t : {(row - 0.5) * kTexel, (row + 1.5) * kTexel}) {
-          for (int side = 0; side < 8; ++side) {
-            const double inside = Cross(shape.corners[side], shape.corners[(side + 1) % 8], s, t);
+          for (int side = 0; side < kSides; ++side) {
+            const double inside =
+                Cross(shape.corners[side], shape.corners[(side + 1) % kSides], s, t);
             ASSERT_GE(inside, -1e-9) << row << "," << column << " outside side " << side;
             slack[side] = std::min(slack[side], inside);
           }
@@ -45,10 +47,12 @@ TEST(GlowShape, TheOutlineHoldsEveryPlaceANonZeroTexelReachesAndNoMore) {
       }
     }
   }
-  for (int side = 0; side < 8; ++side) EXPECT_LT(slack[side], 1e-9) << "side " << side << " loose";
-  // Three quarters of the square, and the texture coordinates follow the corners.
-  const uint8_t all[] = {0, 1, 2, 3, 4, 5, 6, 7};
-  EXPECT_NEAR(DoubleArea(shape, all, 8) / 2, 3088.0 / 4096, 1e-6);
+  for (int side = 0; side < kSides; ++side) {
+    EXPECT_LT(slack[side], 1e-9) << "side " << side << " loose";
+  }
+  // 60 of the 64 texels across, and the texture coordinates follow the corners.
+  const uint8_t all[] = {0, 1, 2, 3};
+  EXPECT_NEAR(DoubleArea(shape, all, kSides) / 2, 3600.0 / 4096, 1e-6);
   for (const BillboardCorner& corner : shape.corners) {
     EXPECT_FLOAT_EQ(corner.x, 2 * corner.s - 1);
     EXPECT_FLOAT_EQ(corner.y, 2 * corner.t - 1);
@@ -59,7 +63,7 @@ TEST(GlowShape, TrianglesAreCounterClockwiseAndFillTheShapeOnce) {
   GlowTexture texture;
   BuildGlowTexture(texture);
   GlowTexture dark{};
-  for (const GlowShape& shape : {SquareGlowShape(), OutlineGlowShape(texture)}) {
+  for (const GlowShape& shape : {SquareGlowShape(), BoundingGlowShape(texture)}) {
     std::vector<uint8_t> outline(static_cast<size_t>(shape.cornerCount));
     for (int i = 0; i < shape.cornerCount; ++i)
       outline[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
@@ -71,5 +75,5 @@ TEST(GlowShape, TrianglesAreCounterClockwiseAndFillTheShapeOnce) {
     }
     EXPECT_NEAR(triangles, DoubleArea(shape, outline.data(), shape.cornerCount), 1e-9);
   }
-  EXPECT_EQ(OutlineGlowShape(dark).triangleCount, 0) << "a texture of nothing draws nothing";
+  EXPECT_EQ(BoundingGlowShape(dark).triangleCount, 0) << "a texture of nothing draws nothing";
 }

@@ -16,8 +16,9 @@ Write tests as subclasses of WineTestCase (a unittest.TestCase):
 
 WineTestCase gives, per test:
   self.scratch                    a fresh folder for the test's files
-  self.start_product(file, *args) start dist/<file> under wine -> ProgramProcess
-  self.start_program(path, *args) start any Windows program -> ProgramProcess
+  self.start_product(file, *args, debug_channels=None) start dist/<file> under
+                                  wine (with more of Wine's log channels) -> ProgramProcess
+  self.start_program(path, *args, debug_channels=None) any Windows program
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
   self.screenshot(name)          -> Screenshot of the whole display
@@ -68,17 +69,20 @@ Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
   difference(other) -> fraction of pixels that changed.
 
 polling: wait_until(condition, timeout, interval, message), holds_for(condition, duration).
+session: processor_seconds(unix pid) -> user plus system time so far.
 """
 
 from .case import PRODUCT_WINDOW_TITLES, WineTestCase
 from .polling import holds_for, wait_until
 from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window, parse_records
 from .screen import ColourStats, Screenshot
-from .session import PRODUCT_FILES, ProgramProcess, WineSession, failure_reports
+from .session import (PRODUCT_FILES, ProgramProcess, WineSession, failure_reports,
+                      processor_seconds)
 from .xinput import XInput
 
 __all__ = [
     "ColourStats", "MessageBox", "PRODUCT_FILES", "PRODUCT_WINDOW_TITLES", "Probe",
     "ProbeResult", "ProgramProcess", "Screenshot", "TestWindow", "Window", "WineSession",
-    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records", "wait_until",
+    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records",
+    "processor_seconds", "wait_until",
 ]

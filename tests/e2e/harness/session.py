@@ -114,16 +114,21 @@ class WineSession:
             raise RuntimeError(f"the Wine session '{self.locale}' under {self.state} "
                                "is not started (tools/wine-env.sh start)")
 
-    def start(self, program, *args, output_dir, name=None):
-        """Starts program (a path) with args; returns its ProgramProcess."""
+    def start(self, program, *args, output_dir, name=None, debug_channels=None):
+        """Starts program (a path) with args; returns its ProgramProcess.
+
+        debug_channels (for example "fps") are added to Wine's log channels."""
         name = name or Path(program).name
+        env = self.env
+        if debug_channels:
+            env = dict(self.env, WINEDEBUG=f"{self.env['WINEDEBUG']},{debug_channels}")
         output_dir = Path(output_dir)
         output_dir.mkdir(parents=True, exist_ok=True)
         stem = _unique_stem(output_dir, name)
         stdout_path = output_dir / f"{stem}.stdout"
         stderr_path = output_dir / f"{stem}.stderr"
         with open(stdout_path, "wb") as out, open(stderr_path, "wb") as err:
-            popen = subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env,
+            popen = subprocess.Popen(["wine", str(program), *map(str, args)], env=env,
                                      stdin=subprocess.DEVNULL, stdout=out, stderr=err,
                                      start_new_session=True)
         return ProgramProcess(popen, name, stdout_path, stderr_path)
@@ -159,6 +164,13 @@ class WineSession:
             if state != "Z" and f"WINEPREFIX={self.prefix}".encode() in environ:
                 found.append((int(entry.name), argv0))
         return found
+
+
+def processor_seconds(pid):
+    """User plus system time of a process (a Unix pid) so far, in seconds."""
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    # utime and stime are fields 14 and 15 of the line; here 11 and 12 after the name.
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def _is_product_file(argv0):
