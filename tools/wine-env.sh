@@ -11,8 +11,8 @@
 # ZELVANE_LOCALE the system: ja (ANSI code page 932) or en (code page 1252).
 # ZELVANE_DISPLAY, when set, names an X display to use instead of a virtual one.
 # ZELVANE_MONITORS=2 makes the virtual display two monitors side by side, a
-# 1280 x 1024 primary and a 1024 x 768 one right of it: an X server with the
-# dummy video driver and Xinerama, whose heads Wine takes for monitors.
+# 1280 x 1024 primary and a 1024 x 768 one right of it (an X server with the
+# dummy video driver, xserver-xorg-video-dummy).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,24 +37,51 @@ display_of() { [ -f "$dir/display" ] && cat "$dir/display"; }
 
 xvfb_alive() { [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
 
-# The X server configuration of two monitors side by side.
+# The X server configuration of two monitors side by side: two outputs of the
+# dummy video driver placed by RandR, which Wine reads its monitors from (a 60 Hz
+# primary and a 75 Hz one).
 write_two_monitor_config() {
-  local heads=("1280x1024 108.00 1280 1328 1440 1688 1024 1025 1028 1066"
-               "1024x768 65.00 1024 1048 1184 1344 768 771 777 806")
-  {
-    printf 'Section "ServerFlags"\n Option "Xinerama" "on"\n Option "AutoAddDevices" "false"\n'
-    printf ' Option "AutoEnableDevices" "false"\n Option "DontVTSwitch" "true"\nEndSection\n'
-    for i in 0 1; do
-      set -- ${heads[$i]}
-      printf 'Section "Device"\n Identifier "card%d"\n Driver "dummy"\n VideoRam 32768\nEndSection\n' "$i"
-      printf 'Section "Monitor"\n Identifier "monitor%d"\n HorizSync 5-1000\n VertRefresh 5-200\n' "$i"
-      printf ' Modeline "%s" %s\nEndSection\n' "$1" "${*:2}"
-      printf 'Section "Screen"\n Identifier "screen%d"\n Device "card%d"\n Monitor "monitor%d"\n' "$i" "$i" "$i"
-      printf ' DefaultDepth 24\n SubSection "Display"\n  Depth 24\n  Modes "%s"\n EndSubSection\nEndSection\n' "$1"
-    done
-    printf 'Section "ServerLayout"\n Identifier "layout"\n Screen 0 "screen0"\n'
-    printf ' Screen 1 "screen1" RightOf "screen0"\nEndSection\n'
-  } >"$dir/xorg.conf"
+  cat >"$dir/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+  Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+  Identifier "card"
+  Driver "dummy"
+  VideoRam 65536
+  Option "Monitor-DUMMY0" "primary"
+  Option "Monitor-DUMMY1" "second"
+EndSection
+Section "Monitor"
+  Identifier "primary"
+  HorizSync 5-1000
+  VertRefresh 5-200
+  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066
+  Option "PreferredMode" "1280x1024"
+  Option "Primary" "true"
+EndSection
+Section "Monitor"
+  Identifier "second"
+  HorizSync 5-1000
+  VertRefresh 5-200
+  Modeline "1024x768" 78.75 1024 1040 1136 1312 768 769 772 800
+  Option "PreferredMode" "1024x768"
+  Option "RightOf" "primary"
+  Option "Enable" "true"
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "card"
+  Monitor "primary"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2304 1024
+  EndSubSection
+EndSection
+CONF
 }
 
 start_xvfb() {

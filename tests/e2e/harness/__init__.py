@@ -42,7 +42,7 @@ own and those of the programs it started).
 Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd;
 visible=True leaves hidden windows out):
   find(title, cls, parent, visible) -> [Window]   list_windows(parent, visible) -> [Window]
-  foreground() -> Window or None
+  foreground() -> Window or None               activate(hwnd) -> bool (SetForegroundWindow)
   wait_for(title, cls, parent, visible, timeout) -> [Window] ([] on timeout)
   wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: a number or 'WM_CLOSE'
