@@ -1,5 +1,5 @@
-// The OpenGL scene (win32_scene.h); neutral choices come from
-// pixel_format_choice, glow_texture, glow_billboard, glow_batch and view_angle.
+// The OpenGL scene (win32_scene.h); the drawing is in gl_field_drawing.cpp,
+// the neutral choices in pixel_format_choice, glow_shape and frame_pacing.
 #include "scene/win32_scene.h"
 
 #include <vector>
