@@ -12,12 +12,18 @@ constexpr struct {
   const wchar_t* name;
   int (*run)(const Arguments&);
 } kCommands[] = {
-    {L"find", FindCommand},         {L"list", ListCommand},
-    {L"wait", WaitCommand},         {L"foreground", ForegroundCommand},
-    {L"activate", ActivateCommand}, {L"post", PostCommand},
-    {L"text", TextCommand},         {L"window", TestWindowCommand},
-    {L"destroy", DestroyCommand},   {L"msgbox", ReadMessageBoxCommand},
-    {L"press", PressButtonCommand}, {L"profile-write", ProfileWriteCommand},
+    {L"find", FindCommand},
+    {L"list", ListCommand},
+    {L"wait", WaitCommand},
+    {L"foreground", ForegroundCommand},
+    {L"activate", ActivateCommand},  // brings another program's window forward
+    {L"post", PostCommand},
+    {L"text", TextCommand},
+    {L"window", TestWindowCommand},
+    {L"destroy", DestroyCommand},
+    {L"msgbox", ReadMessageBoxCommand},
+    {L"press", PressButtonCommand},
+    {L"profile-write", ProfileWriteCommand},
     {L"record", RecordCommand},
 };
 }  // namespace
