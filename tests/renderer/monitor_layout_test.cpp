@@ -27,10 +27,6 @@ TEST(MonitorLayout, AFieldOnEveryMonitorThatOverlapsNoFieldAndCoversOverTheRest)
        {kPrimary, {-1024, -768, 0, 0}},
        {}},
       {"mirrored primary", {kPrimaryMonitor, {kPrimary}}, {kPrimary}, {}},
-      {"two mirrored secondaries",
-       {kPrimaryMonitor, {{1280, 0, 2304, 768}}, {{1280, 0, 2304, 768}}},
-       {kPrimary, {1280, 0, 2304, 768}},
-       {}},
       // A monitor overlapping a field gets no field; its cover leaves the field free.
       {"overlapping lower right",
        {kPrimaryMonitor, {{1000, 500, 2000, 1500}}},
