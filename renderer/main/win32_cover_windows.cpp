@@ -83,12 +83,16 @@ bool RegisterMonitorClass(HINSTANCE instance, const wchar_t* name, UINT style) {
   return RegisterClassW(&windowClass) != 0;
 }
 
+// Shown without taking the activation, so that laying the windows out again
+// while the saver runs leaves the keyboard where it is.
 HWND OpenMonitorWindow(HWND owner, const wchar_t* className, DWORD exStyle,
                        const ScreenRect& area) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-  return CreateWindowExW(
-      WS_EX_TOPMOST | exStyle, className, L"", WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS, area.left,
-      area.top, area.right - area.left, area.bottom - area.top, owner, nullptr, instance, nullptr);
+  const HWND window = CreateWindowExW(
+      WS_EX_TOPMOST | exStyle, className, L"", WS_POPUP | WS_CLIPSIBLINGS, area.left, area.top,
+      area.right - area.left, area.bottom - area.top, owner, nullptr, instance, nullptr);
+  if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
 }
 }  // namespace
 
