@@ -42,7 +42,6 @@ bool SwapWaitDetector::FrameShown(int64_t now) {
 }
 
 std::optional<int64_t> FramePacer::AfterPass(int64_t now, bool frameShown) {
-  if (!frameShown) detector_.Restart();
   if (frameShown && detector_.FrameShown(now)) swapPaced_ = false;
   // A pass that showed nothing did not wait for a swap either.
   if (swapPaced_ && frameShown) {

@@ -55,11 +55,9 @@ int64_t NextTick(int64_t previousTick, int64_t now);
 class SwapWaitDetector {
  public:
   // Records a frame shown at `now`; true from the moment the swaps are known
-  // not to keep the pace.
+  // not to keep the pace. A pause in the frames (nothing to draw, the
+  // displays off) makes one slow span at most, which is not enough.
   bool FrameShown(int64_t now);
-  // Frames stopped for a while (nothing to draw): the gap is not a slow frame,
-  // so measuring starts again with the next frame.
-  void Restart() { started_ = false, slowSpans_ = 0; }
 
  private:
   bool started_ = false;
@@ -83,13 +81,6 @@ class FramePacer {
   // Whether the swap still paces; once false, the timer paces for the rest of
   // the run and the swap interval should be 1.
   bool SwapPaces() const { return swapPaced_; }
-
-  // The loop rested without drawing (the displays were off): the gap is
-  // neither a late frame nor a slow swap.
-  void Rested() {
-    detector_.Restart();
-    lastTick_.reset();
-  }
 
  private:
   bool swapPaced_;

@@ -83,7 +83,6 @@ int RunFrameLoop(FramePacer* pacer, FrameFunction drawFrame, RestFunction restin
       // No timer: only a message can end the rest.
       MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       deadline = 0;
-      if (pacer != nullptr) pacer->Rested();
       continue;
     }
     if (!timer.WaitUntil(deadline)) continue;
