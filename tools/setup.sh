@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64 libgl1-mesa-dri libglx-mesa0 libglu1-mesa
-  xvfb xdotool x11-utils xauth imagemagick locales python3
+  xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils xauth imagemagick locales python3
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox libsox-fmt-mp3
   fonts-ipafont-gothic nsis
 )

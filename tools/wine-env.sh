@@ -10,6 +10,9 @@
 # ZELVANE_WINE_STATE names the state folder (default: build/windows/wine) and
 # ZELVANE_LOCALE the system: ja (ANSI code page 932) or en (code page 1252).
 # ZELVANE_DISPLAY, when set, names an X display to use instead of a virtual one.
+# ZELVANE_MONITORS=2 makes the virtual display two monitors side by side, a
+# 1280 x 1024 primary and a 1024 x 768 one right of it (an X server with the
+# dummy video driver, xserver-xorg-video-dummy).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +37,53 @@ display_of() { [ -f "$dir/display" ] && cat "$dir/display"; }
 
 xvfb_alive() { [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
 
+# The X server configuration of two monitors side by side: two outputs of the
+# dummy video driver placed by RandR, which Wine reads its monitors from (a 60 Hz
+# primary and a 75 Hz one).
+write_two_monitor_config() {
+  cat >"$dir/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+  Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+  Identifier "card"
+  Driver "dummy"
+  VideoRam 65536
+  Option "Monitor-DUMMY0" "primary"
+  Option "Monitor-DUMMY1" "second"
+EndSection
+Section "Monitor"
+  Identifier "primary"
+  HorizSync 5-1000
+  VertRefresh 5-200
+  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066
+  Option "PreferredMode" "1280x1024"
+  Option "Primary" "true"
+EndSection
+Section "Monitor"
+  Identifier "second"
+  HorizSync 5-1000
+  VertRefresh 5-200
+  Modeline "1024x768" 78.75 1024 1040 1136 1312 768 769 772 800
+  Option "PreferredMode" "1024x768"
+  Option "RightOf" "primary"
+  Option "Enable" "true"
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "card"
+  Monitor "primary"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2304 1024
+  EndSubSection
+EndSection
+CONF
+}
+
 start_xvfb() {
   if [ -n "${ZELVANE_DISPLAY:-}" ]; then
     echo "$ZELVANE_DISPLAY" >"$dir/display"
@@ -43,7 +93,13 @@ start_xvfb() {
   rm -f "$dir/display" "$dir/xvfb.pid"
   local fifo=$dir/displayfd
   rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  if [ "${ZELVANE_MONITORS:-1}" = 2 ]; then
+    write_two_monitor_config
+    Xorg -displayfd 3 -config "$dir/xorg.conf" -noreset -nolisten tcp -novtswitch -sharevts \
+      -logfile "$dir/xorg.log" 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  fi
   echo $! >"$dir/xvfb.pid"
   local n
   read -r -t 20 n <"$fifo" || { echo "wine-env: Xvfb did not start" >&2; exit 1; }

@@ -1,5 +1,5 @@
 // The drawing seam of the particle field. Platform-neutral; the OpenGL drawers
-// are in scene/win32_gl_point_drawer.h and scene/glow_batch.h.
+// are in scene/gl_point_drawer.h and scene/glow_batch.h.
 #pragma once
 
 // What the particle step needs to draw one trail point: a colour, a matrix

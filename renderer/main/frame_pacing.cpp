@@ -2,11 +2,18 @@
 // win32_frame_loop.cpp.
 #include "main/frame_pacing.h"
 
-int SwapIntervalForRefresh(int refreshRate) {
-  // Nearest whole number of refreshes in one designed frame, halves rounded up
-  // so that frames never come faster than when rounded down.
+std::optional<int> SwapPacingInterval(int refreshRate) {
   const int interval = (refreshRate + kDesignedFrameRate / 2) / kDesignedFrameRate;
-  return interval < 1 ? 1 : interval;
+  // refresh / interval within the tolerance of the designed rate, in whole numbers.
+  if (interval < 1 || refreshRate < kSlowestSwapPacedRate * interval ||
+      refreshRate > (kDesignedFrameRate + kSwapPacedRateTolerance) * interval) {
+    return std::nullopt;
+  }
+  return interval;
+}
+
+int SwapIntervalForRefresh(int refreshRate) {
+  return SwapPacingInterval(refreshRate).value_or(1);
 }
 
 int64_t NextTick(int64_t previousTick, int64_t now) {
@@ -15,7 +22,7 @@ int64_t NextTick(int64_t previousTick, int64_t now) {
 }
 
 bool SwapWaitDetector::FrameShown(int64_t now) {
-  if (swapDoesNotWait_) return true;
+  if (swapOffPace_) return true;
   if (!started_ || now < spanStart_) {
     started_ = true;
     spanStart_ = now;
@@ -25,11 +32,13 @@ bool SwapWaitDetector::FrameShown(int64_t now) {
   ++framesInSpan_;
   const int64_t elapsed = now - spanStart_;
   if (elapsed < kRateMeasuringSpan) return false;
-  // frames / elapsed > fastest rate, in whole numbers.
-  swapDoesNotWait_ = framesInSpan_ * kPacingTicksPerSecond > kFastestSwapPacedRate * elapsed;
+  // frames / elapsed against the fastest and slowest rates, in whole numbers.
+  const int64_t frames = framesInSpan_ * kPacingTicksPerSecond;
+  slowSpans_ = frames < kSlowestSwapPacedRate * elapsed ? slowSpans_ + 1 : 0;
+  swapOffPace_ = frames > kFastestSwapPacedRate * elapsed || slowSpans_ == kSlowSpansInARow;
   spanStart_ = now;
   framesInSpan_ = 0;
-  return swapDoesNotWait_;
+  return swapOffPace_;
 }
 
 std::optional<int64_t> FramePacer::AfterPass(int64_t now, bool frameShown) {

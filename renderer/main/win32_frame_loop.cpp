@@ -2,7 +2,7 @@
 // are in frame_pacing.cpp.
 #include "main/win32_frame_loop.h"
 
-#include <optional>
+#include <mmsystem.h>
 
 namespace {
 // Asks for a timer that keeps to its due time closely, not only to the
@@ -10,11 +10,11 @@ namespace {
 constexpr DWORD kHighResolutionTimer = 0x00000002;
 constexpr int64_t kPacingTicksPerMillisecond = kPacingTicksPerSecond / 1000;
 
-HANDLE CreateFrameTimer() {
-  const HANDLE timer =
-      CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS);
-  if (timer != nullptr) return timer;
-  return CreateWaitableTimerW(nullptr, FALSE, nullptr);
+// The system timer period, in milliseconds, while a plain timer paces.
+constexpr UINT kPlainTimerPeriod = 1;
+
+HANDLE CreateHighResolutionTimer() {
+  return CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS);
 }
 }  // namespace
 
@@ -32,10 +32,18 @@ int64_t PacingNow() {
   return seconds * kPacingTicksPerSecond + rest * kPacingTicksPerSecond / frequency;
 }
 
-FrameTimer::FrameTimer() : timer_(CreateFrameTimer()) {}
+FrameTimer::FrameTimer(bool highResolution)
+    : timer_(highResolution ? CreateHighResolutionTimer() : nullptr) {
+  if (timer_ != nullptr) return;
+  // A plain timer keeps only to the system's clock tick, by default about
+  // 16 ms: a 1 ms period lets it keep to the frame ticks.
+  timer_ = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+  periodSet_ = timeBeginPeriod(kPlainTimerPeriod) == TIMERR_NOERROR;
+}
 
 FrameTimer::~FrameTimer() {
   if (timer_ != nullptr) CloseHandle(timer_);
+  if (periodSet_) timeEndPeriod(kPlainTimerPeriod);
 }
 
 bool FrameTimer::WaitUntil(int64_t deadline) {
@@ -59,9 +67,10 @@ bool FrameTimer::WaitUntil(int64_t deadline) {
   return result == WAIT_FAILED;
 }
 
-int RunFrameLoop(FramePacer* pacer, FrameFunction drawFrame) {
+int RunFrameLoop(FramePacer* pacer, FrameFunction drawFrame, RestFunction resting) {
   FrameTimer timer;
-  std::optional<int64_t> deadline;
+  // When the next pass may start; a time long past: at once.
+  int64_t deadline = 0;
   MSG message;
   for (;;) {
     // Messages first, so input is handled however the frames are paced.
@@ -70,8 +79,14 @@ int RunFrameLoop(FramePacer* pacer, FrameFunction drawFrame) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    if (deadline && !timer.WaitUntil(*deadline)) continue;
+    if (resting != nullptr && resting()) {
+      // No timer: only a message can end the rest.
+      MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      deadline = 0;
+      continue;
+    }
+    if (!timer.WaitUntil(deadline)) continue;
     const bool shown = drawFrame();
-    deadline = pacer != nullptr ? pacer->AfterPass(PacingNow(), shown) : std::nullopt;
+    deadline = pacer != nullptr ? pacer->AfterPass(PacingNow(), shown).value_or(0) : 0;
   }
 }

@@ -3,13 +3,15 @@
 #include <windows.h>
 
 #include "common/win32_failure_trace.h"
+#include "main/renderer_arguments.h"
 #include "main/win32_renderer_state.h"
 #include "main/win32_saver_window.h"
 
-// The command line is not interpreted: every start runs the same full-screen
-// saver.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+// Every start runs the same full-screen saver; of the command line only a
+// request for the field on the primary monitor alone is read.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   zelvane::InstallWin32FailureTrace(L"renderer");
   Renderer().instance = instance;
+  Renderer().primaryOnly = arguments != nullptr && PrimaryOnlyRequested(arguments);
   return RunSaverWindow();
 }

@@ -1,28 +1,18 @@
-// The OpenGL scene (win32_scene.h); neutral choices come from
-// pixel_format_choice, glow_texture, glow_billboard, glow_batch and view_angle.
+// The OpenGL scene (win32_scene.h); the drawing is in gl_field_drawing.cpp,
+// the neutral choices in pixel_format_choice, glow_shape and frame_pacing.
 #include "scene/win32_scene.h"
-
-#include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <vector>
 
 #include "common/failure_trace.h"
 #include "field/random_generator.h"
-#include "field/swarm_step.h"
 #include "main/frame_pacing.h"
-#include "scene/glow_billboard.h"
-#include "scene/glow_texture.h"
+#include "scene/field_step.h"
+#include "scene/glow_shape.h"
 #include "scene/pixel_format_choice.h"
-#include "scene/view_angle.h"
-#include "scene/win32_gl_point_drawer.h"
 
 namespace {
 constexpr int kDiscardedRandomValues = 20;
-constexpr double kFieldOfViewDegrees = 100.0;
-constexpr double kNearPlane = 0.01;
-constexpr double kFarPlane = 200.0;
-constexpr float kEyeDistance = 2.5f;
 
 PixelFormatTraits TraitsOf(const PIXELFORMATDESCRIPTOR& descriptor) {
   return {.supportsOpenGl = (descriptor.dwFlags & PFD_SUPPORT_OPENGL) != 0,
@@ -48,56 +38,17 @@ PIXELFORMATDESCRIPTOR DescriptorOf(const PixelFormatTraits& traits) {
   return descriptor;
 }
 
-// Sets the swap interval that holds frames to the designed rate on this
-// display. False when the driver offers no swap interval control.
-bool SetSwapIntervalForDisplay(HDC deviceContext) {
+// Sets the current context's swap interval. False when the driver offers no
+// swap interval control.
+bool SetCurrentSwapInterval(int interval) {
   using SwapIntervalFunction = BOOL(WINAPI*)(int);
   const auto entry = reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT"));
   // Some drivers answer small bogus values instead of null for unknown names.
   const auto address = reinterpret_cast<INT_PTR>(entry);
   if (address == 0 || address == 1 || address == 2 || address == 3 || address == -1) return false;
-  const int interval = SwapIntervalForRefresh(GetDeviceCaps(deviceContext, VREFRESH));
   return reinterpret_cast<SwapIntervalFunction>(entry)(interval) != FALSE;
 }
 
-void SetProjection(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  const double aspect = height != 0 ? static_cast<double>(width) / height : 1.0;
-  gluPerspective(kFieldOfViewDegrees, aspect, kNearPlane, kFarPlane);
-  glTranslatef(0.0f, 0.0f, -kEyeDistance);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
-void UploadGlowTexture() {
-  GlowTexture texture;
-  BuildGlowTexture(texture);
-  GlowTextureRgba texels;
-  ExpandGlowTexture(texture, texels);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kGlowTextureSize, kGlowTextureSize, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, texels.data());
-}
-
-// The billboard as two counter-clockwise triangles.
-void CompileGlowList(float halfSize) {
-  glNewList(kGlowListName, GL_COMPILE);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glBegin(GL_TRIANGLES);
-  for (const int index : kBillboardTriangles) {
-    const BillboardCorner& corner = kBillboardCorners[static_cast<size_t>(index)];
-    glTexCoord2f(corner.s, corner.t);
-    glVertex3f(corner.x * halfSize, corner.y * halfSize, 0.0f);
-  }
-  glEnd();
-  glEndList();
-}
 }  // namespace
 
 void SelectPixelFormat(HDC deviceContext) {
@@ -136,21 +87,17 @@ void Scene::Open(HWND window, uint32_t seed, const RendererSettings& settings,
   RECT client{};
   GetClientRect(window, &client);
   if (!wglMakeCurrent(deviceContext_, renderContext_)) zelvane::ReportFailure("wglMakeCurrent");
-  swapIntervalSet_ = SetSwapIntervalForDisplay(deviceContext_);
+  // The swap paces this display's frames where a whole number of its refreshes
+  // lasts about 1/60 s; elsewhere it only waits for the next refresh.
+  const int refreshRate = GetDeviceCaps(deviceContext_, VREFRESH);
+  swapIntervalSet_ = SetCurrentSwapInterval(SwapIntervalForRefresh(refreshRate)) &&
+                     SwapPacingInterval(refreshRate).has_value();
 
-  SetProjection(client.right - client.left, client.bottom - client.top);
-  glFrontFace(GL_CCW);
-  glEnable(GL_CULL_FACE);
-  // Every corner of a glow has the glow's colour, so nothing need be
-  // interpolated across it: software OpenGL then shades each pixel faster.
-  glShadeModel(GL_FLAT);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
-  UploadGlowTexture();
+  GlowTexture texture;
+  BuildGlowTexture(texture);
   const auto halfSize = static_cast<float>(settings_.particleSize * 0.005);
-  CompileGlowList(halfSize);
-  glowBatch_ = GlowBatch(halfSize);
+  SetUpFieldDrawing(client.right - client.left, client.bottom - client.top, texture, halfSize);
+  glowBatch_ = GlowBatch(halfSize, BoundingGlowShape(texture));
   InitField(field_, settings_);
 }
 
@@ -160,55 +107,21 @@ void Scene::MakeCurrent() {
   }
 }
 
+bool Scene::SetSwapInterval(int interval) {
+  if (!IsOpen()) return false;
+  MakeCurrent();
+  return SetCurrentSwapInterval(interval);
+}
+
 void Scene::Resize(int width, int height) {
   if (!IsOpen()) return;
   MakeCurrent();
   SetProjection(width, height);
 }
 
-void DrawGlowBatch(GlowBatch& batch) {
-  if (batch.GlowCount() == 0) return;
-  const GlowVertex* vertices = batch.Vertices();
-  constexpr GLsizei kStride = sizeof(GlowVertex);
-  glBindTexture(GL_TEXTURE_2D, kGlowTextureName);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glEnableClientState(GL_COLOR_ARRAY);
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glTexCoordPointer(2, GL_FLOAT, kStride, &vertices->s);
-  glColorPointer(3, GL_FLOAT, kStride, &vertices->r);
-  glVertexPointer(3, GL_FLOAT, kStride, &vertices->x);
-  glDrawArrays(GL_QUADS, 0, batch.GlowCount() * kVerticesPerGlow);
-  glDisableClientState(GL_VERTEX_ARRAY);
-  glDisableClientState(GL_COLOR_ARRAY);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  batch.Clear();
-}
-
-namespace {
-// One frame of the field: the view turns, then every swarm steps and draws.
-template <PointDrawer Drawer>
-void StepField(FieldState& field, const RendererSettings& settings, Drawer& drawer) {
-  AdvanceViewAngle(field, settings.rotationSpeed);
-  for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, drawer);
-}
-}  // namespace
-
 void Scene::Render(GlowDrawing drawing) {
   MakeCurrent();
-  glLoadIdentity();
-  glClear(GL_COLOR_BUFFER_BIT);
-  // Additive: overlapping glows add up and saturate towards white.
-  glBlendFunc(GL_ONE, GL_ONE);
-  glEnable(GL_BLEND);
-  if (drawing == GlowDrawing::kBatched) {
-    GlBatchedPointDrawer drawer{glowBatch_};
-    StepField(field_, settings_, drawer);
-    drawer.Flush();
-  } else {
-    GlPointDrawer drawer;
-    StepField(field_, settings_, drawer);
-  }
-  glFlush();
+  DrawField(field_, settings_, glowBatch_, drawing);
 }
 
 void Scene::StepUnseen() {
@@ -217,6 +130,7 @@ void Scene::StepUnseen() {
 }
 
 void Scene::Present() {
+  if (!IsOpen()) return;
   wglSwapLayerBuffers(deviceContext_, WGL_SWAP_MAIN_PLANE);
 }
 

@@ -1,6 +1,6 @@
-// The OpenGL scene of one window: context, glow texture, projection, its own
-// particle field and the frame drawing. Its platform-neutral parts are in this
-// folder and in field/.
+// The OpenGL scene of one window: its context and its own particle field,
+// drawn by gl_field_drawing.h. Its platform-neutral parts are in this folder
+// and in field/.
 #pragma once
 
 #include <windows.h>
@@ -9,17 +9,13 @@
 
 #include "field/swarm.h"
 #include "main/renderer_settings.h"
+#include "scene/gl_field_drawing.h"
 #include "scene/glow_batch.h"
 
 // Chooses the best double-buffered RGBA OpenGL format of the device and sets it.
 void SelectPixelFormat(HDC deviceContext);
 // How a scene gives its window's device context a pixel format.
 using PixelFormatSetter = void (*)(HDC deviceContext);
-
-// How the glows reach OpenGL: a display-list call each, with its own matrix,
-// or all of a frame's glows collected into one array and drawn with one call.
-// The picture is the same; the program draws batched.
-enum class GlowDrawing { kOneCallPerGlow, kBatched };
 
 // One window's particle field drawn with OpenGL. The window's class must give
 // it a device context of its own. A window may hold one scene at a time; a
@@ -59,9 +55,12 @@ class Scene {
   HWND Window() const { return window_; }
   HDC DeviceContext() const { return deviceContext_; }
   HGLRC RenderContext() const { return renderContext_; }
-  // The buffer swap waits for a number of display refreshes set for this
-  // display (until frames are measured coming faster).
+  // The buffer swap holds frames to the designed rate on this display: a
+  // swap interval that paces was set (until frames are measured off pace).
   bool SwapIntervalSet() const { return swapIntervalSet_; }
+  // Sets the number of display refreshes each buffer swap waits for (0: none).
+  // False when the driver offers no such control.
+  bool SetSwapInterval(int interval);
   FieldState& Field() { return field_; }
 
  private:

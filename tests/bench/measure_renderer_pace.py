@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
 """Measures the renderer's frame pacing under Wine on the virtual display:
 
-- the renderer program itself, as shipped: its frame rate as Wine's fps trace
-  (WINEDEBUG=fps) reports it, and its processor time per second (user + system
-  time of its Wine process, from /proc/<pid>/stat);
-- then, in the same Wine session, the frame-rate benchmark (renderer_fps), which
-  runs the same scene code with the pacing off and on and prints frames per
-  second and processor time per frame for each way of drawing.
+- the renderer program itself, as shipped, on one monitor and on two side by
+  side (a field on each): its frame rate as Wine's fps trace (WINEDEBUG=fps)
+  reports it, which counts every window's buffer swaps, so it is divided by
+  the number of fields, and its processor time (user + system time of its Wine
+  process, from /proc/<pid>/stat), per second and per frame;
+- then, in the one-monitor Wine session, the frame-rate benchmark
+  (renderer_fps), which runs the same scene code with the pacing off and on and
+  prints frames per second and processor time per frame for each way of
+  drawing.
 
     python3 tests/bench/measure_renderer_pace.py --build build/windows --seconds 10
 
 Needs the `windows` build with the benchmark (renderer_fps) and the probe. The
-Wine environment is its own, under <build>/measure-pace, started here and
+Wine environments are their own, under <build>/measure-pace, started here and
 stopped at the end.
 """
 
@@ -27,8 +30,8 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO_ROOT / "tests" / "e2e"))
 
-from harness import Probe, WineSession, XInput  # noqa: E402
-from harness.session import end_process, processor_seconds  # noqa: E402
+from harness import Probe, WineSession, XInput, processor_seconds  # noqa: E402
+from harness.session import end_process  # noqa: E402
 
 RENDERER = "ゼルヴェイン.dll"
 RENDERER_TITLE = "Zelvane_VC"
@@ -41,9 +44,7 @@ FPS_LINE = re.compile(r"@ approx ([0-9.]+)fps")
 
 
 def measure_renderer(session, probe, dist, folder, seconds):
-    session.env["WINEDEBUG"] = "fps"
-    renderer = session.start(dist / RENDERER, output_dir=folder)
-    session.env["WINEDEBUG"] = "-all"
+    renderer = session.start(dist / RENDERER, output_dir=folder, debug_channels="+fps")
     try:
         probe.wait_for(title=RENDERER_TITLE, visible=True, timeout=START_TIMEOUT)
         time.sleep(SETTLE_SECONDS)
@@ -65,6 +66,32 @@ def measure_renderer(session, probe, dist, folder, seconds):
             end_process(pid)
 
 
+def start_session(root, monitors):
+    os.environ["ZELVANE_WINE_STATE"] = str(root / f"wine-{monitors}")
+    os.environ["ZELVANE_LOCALE"] = "ja"
+    os.environ["ZELVANE_MONITORS"] = str(monitors)
+    with open(root / "wine-env.log", "ab") as log:
+        subprocess.run([str(WINE_ENV), "start"], check=True, stdin=subprocess.DEVNULL,
+                       stdout=log, stderr=log)
+    return WineSession()
+
+
+def stop_session(root):
+    with open(root / "wine-env.log", "ab") as log:
+        subprocess.run([str(WINE_ENV), "stop"], stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+
+
+def print_renderer_figures(monitors, rates, share, status):
+    if not rates:
+        print(f"renderer, {monitors} monitor(s): no fps trace lines (WINEDEBUG=fps)")
+        return
+    frames = statistics.median(rates) / monitors
+    print(f"renderer (paced, as shipped), {monitors} monitor(s): {frames:.1f} frames/s median "
+          f"(swaps {min(rates):.1f}-{max(rates):.1f}/s over {len(rates)} reports); "
+          f"processor {share * 100:.1f} % of one, {share / frames * 1000:.2f} ms a frame; "
+          f"exit status {status}", flush=True)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--build", type=Path, default=REPO_ROOT / "build" / "windows")
@@ -78,36 +105,22 @@ def main():
     build = args.build.resolve()
     root = build / "measure-pace"
     root.mkdir(parents=True, exist_ok=True)
-    os.environ["ZELVANE_WINE_STATE"] = str(root / "wine")
-    os.environ["ZELVANE_LOCALE"] = "ja"
-    with open(root / "wine-env.log", "wb") as log:
-        subprocess.run([str(WINE_ENV), "start"], check=True, stdin=subprocess.DEVNULL,
-                       stdout=log, stderr=log)
-    try:
-        session = WineSession()
-        probe = Probe(session, root / "probe",
-                      executable=build / "tests" / "probe" / "zelvane_probe.exe")
-        rates, share, status = measure_renderer(session, probe, args.dist.resolve(), root,
-                                                args.seconds)
-        if rates:
-            print(f"renderer (paced, as shipped): Wine fps trace {statistics.median(rates):.1f} "
-                  f"frames/s median, range {min(rates):.1f}-{max(rates):.1f} "
-                  f"({len(rates)} reports)")
-        else:
-            print("renderer: no fps trace lines (WINEDEBUG=fps)")
-        print(f"renderer processor time: {share * 100:.1f} % of one processor; "
-              f"exit status {status}", flush=True)
-
-        bench = build / "tests" / "bench" / "renderer_fps.exe"
-        status, out, err = session.run(bench, f"{args.bench_seconds:g}", output_dir=root,
-                                       timeout=30 * args.bench_seconds + 60)
-        print(out, end="")
-        if status != 0:
-            print(f"renderer_fps ended with status {status}: {err}")
-    finally:
-        with open(root / "wine-env.log", "ab") as log:
-            subprocess.run([str(WINE_ENV), "stop"], stdin=subprocess.DEVNULL,
-                           stdout=log, stderr=log)
+    probe_program = build / "tests" / "probe" / "zelvane_probe.exe"
+    for monitors in (2, 1):
+        session = start_session(root, monitors)
+        try:
+            probe = Probe(session, root / "probe", executable=probe_program)
+            print_renderer_figures(monitors, *measure_renderer(
+                session, probe, args.dist.resolve(), root, args.seconds))
+            if monitors == 1:
+                bench = build / "tests" / "bench" / "renderer_fps.exe"
+                status, out, err = session.run(bench, f"{args.bench_seconds:g}", output_dir=root,
+                                               timeout=30 * args.bench_seconds + 60)
+                print(out, end="")
+                if status != 0:
+                    print(f"renderer_fps ended with status {status}: {err}")
+        finally:
+            stop_session(root)
     print(f"load average: {' '.join(Path('/proc/loadavg').read_text().split()[:3])}")
 
 

@@ -25,8 +25,8 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO_ROOT / "tests" / "e2e"))
 
-from harness import Probe, WineSession, XInput, wait_until  # noqa: E402
-from harness.session import end_process, processor_seconds  # noqa: E402
+from harness import Probe, WineSession, XInput, processor_seconds, wait_until  # noqa: E402
+from harness.session import end_process  # noqa: E402
 
 SHELL = "ゼルヴェイン.scr"
 RENDERER = "ゼルヴェイン.dll"

@@ -106,8 +106,8 @@ int main(int argc, char** argv) {
   }
   scene.Open(window, kFieldSeed, kFixedRendererSettings);
   startField = scene.Field();
-  std::printf("%dx%d, swap interval %s, %.1f s per run\n", GetSystemMetrics(SM_CXSCREEN),
-              GetSystemMetrics(SM_CYSCREEN), scene.SwapIntervalSet() ? "set" : "not offered",
+  std::printf("%dx%d, %s paces, %.1f s per run\n", GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN), scene.SwapIntervalSet() ? "the swap" : "the timer",
               seconds);
 
   struct Drawing {

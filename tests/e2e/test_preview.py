@@ -11,7 +11,7 @@ import statistics
 import time
 
 from harness import WineTestCase
-from harness.session import processor_seconds
+from harness import processor_seconds
 
 SHELL = "ゼルヴェイン.scr"
 PREVIEW_TITLE = "Preview Window"
@@ -36,7 +36,7 @@ class PreviewTest(WineTestCase):
     def test_preview_draws_about_thirty_frames_a_second_lightly_and_ends_with_its_parent(self):
         parent = self.open_test_window(300, 200, x=PARENT_AT[0], y=PARENT_AT[1])
         process = self.start_program(self.install_shell(), "/p", str(parent.hwnd),
-                                     wine_debug="+fps")
+                                     debug_channels="+fps")
         # The preview is shown once it has been placed.
         [preview] = self.wait_until(
             lambda: [w for w in self.probe.find(title=PREVIEW_TITLE, parent=parent.hwnd)

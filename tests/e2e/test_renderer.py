@@ -1,8 +1,9 @@
 """The renderer program on its own: its window, what it draws, how it ends."""
 
+import re
 import time
 
-from harness import WineTestCase, holds_for
+from harness import WineTestCase, holds_for, processor_seconds
 
 RENDERER = "ゼルヴェイン.dll"
 TITLE = "Zelvane_VC"
@@ -10,6 +11,10 @@ WINDOW_CLASS = "WindowsScreenSaverClass"
 WS_POPUP = 0x80000000
 CENTRE = (640, 512)
 EXITS_WITHIN = 15.0  # generous: Wine on a loaded machine
+WM_SYSCOMMAND, SC_MONITORPOWER = 0x0112, 0xF170
+MONITOR_OFF, MONITOR_ON = 2, -1
+# Wine's fps trace (WINEDEBUG=+fps): "@ approx 59.93fps, total 58.12fps" about once a second.
+FPS_REPORT = re.compile(r"@ approx ([0-9.]+)fps")
 
 
 class RendererTest(WineTestCase):
@@ -39,3 +44,29 @@ class RendererTest(WineTestCase):
         self.x.move_mouse(CENTRE[0] + 60, CENTRE[1] + 20)
         self.assertEqual(self.wait_for_exit(process, EXITS_WITHIN), 0)
         self.assertTrue(self.probe.wait_gone(title=TITLE, timeout=EXITS_WITHIN))
+
+    def test_nothing_is_drawn_while_the_display_is_off_and_the_field_goes_on_after(self):
+        process = self.start_product(RENDERER, debug_channels="+fps")
+        [window] = self.probe.wait_for(title=TITLE, visible=True, timeout=5) or [None]
+        [(pid, _)] = self.session.product_processes()
+
+        def reports_since(start):
+            return [float(r) for r in FPS_REPORT.findall(process.stderr_text()[start:])]
+
+        self.wait_until(lambda: reports_since(0), timeout=20, message="frames drawn")
+        self.assertTrue(self.probe.post(window.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, MONITOR_OFF))
+        time.sleep(1.5)  # the report of the last frames drawn
+        start, processor = len(process.stderr_text()), processor_seconds(pid)
+        time.sleep(3)
+        used = processor_seconds(pid) - processor
+        self.assertEqual(reports_since(start), [], "frames drawn while the display is off")
+        self.assertLess(used, 0.03, "more than 1 % of a processor while resting")
+
+        start = len(process.stderr_text())
+        self.assertTrue(self.probe.post(window.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, MONITOR_ON))
+        rates = self.wait_until(lambda: reports_since(start)[1:], timeout=20,
+                                message="frames again once the display is on")
+        print(f"frames a second after the display came on: {rates}")
+        self.assertLess(max(rates), 66, "frames come faster than the designed 60 a second")
+        self.x.key("space", TITLE)
+        self.assertEqual(self.wait_for_exit(process, EXITS_WITHIN), 0)

@@ -16,6 +16,7 @@ constexpr struct {
     {L"list", ListCommand},
     {L"wait", WaitCommand},
     {L"foreground", ForegroundCommand},
+    {L"activate", ActivateCommand},  // brings another program's window forward
     {L"post", PostCommand},
     {L"text", TextCommand},
     {L"window", TestWindowCommand},

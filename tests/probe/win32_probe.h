@@ -59,6 +59,7 @@ int FindCommand(const Arguments& args);
 int ListCommand(const Arguments& args);
 int WaitCommand(const Arguments& args);
 int ForegroundCommand(const Arguments& args);
+int ActivateCommand(const Arguments& args);
 int PostCommand(const Arguments& args);
 int TextCommand(const Arguments& args);
 int TestWindowCommand(const Arguments& args);

@@ -48,6 +48,18 @@ int ForegroundCommand(const Arguments&) {
   return PrintAll(window ? std::vector<HWND>{window} : std::vector<HWND>{});
 }
 
+// HWND: makes another program's window the foreground window, as Wine lets
+// any program do (an X focus change does not reach every window there).
+int ActivateCommand(const Arguments& args) {
+  const auto window =
+      args.positional.size() == 1 ? ParseWindowHandle(args.positional[0]) : std::nullopt;
+  if (!window) {
+    PrintError(L"expected: activate HWND");
+    return kBadArguments;
+  }
+  return SetForegroundWindow(*window) ? kDone : kNotDone;
+}
+
 // HWND MESSAGE [WPARAM [LPARAM]]; MESSAGE is a number or WM_CLOSE.
 int PostCommand(const Arguments& args) {
   std::vector<std::wstring> p = args.positional;

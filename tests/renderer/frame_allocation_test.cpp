@@ -7,6 +7,7 @@
 
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
+#include "scene/glow_batch.h"
 #include "scene/view_angle.h"
 
 namespace {
@@ -30,11 +31,14 @@ TEST(FrameAllocation, DrawingFramesNeverTouchesTheHeap) {
   FieldState field;
   SeedRandom(field.randomState, 12345);
   InitField(field, kFixedRendererSettings);
-  NullPointDrawer drawer;
+  GlowTexture texture;
+  BuildGlowTexture(texture);
+  static GlowBatch batch(0.2f, BoundingGlowShape(texture));
   const long before = heapCalls;
   for (int frame = 0; frame < 2000; ++frame) {
     AdvanceViewAngle(field, kFixedRendererSettings.rotationSpeed);
-    for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, drawer);
+    for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, batch);
+    batch.Clear();
   }
   EXPECT_EQ(heapCalls, before);
   DestroySwarms(field);

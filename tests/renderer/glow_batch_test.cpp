@@ -7,6 +7,7 @@
 #include "field/random_generator.h"
 #include "field/swarm_step.h"
 #include "scene/glow_batch.h"
+#include "scene/glow_texture.h"
 #include "scene/view_angle.h"
 
 namespace {
@@ -47,50 +48,65 @@ struct DisplayListModel {
   void PopMatrix() { stack.pop_back(); }
 };
 
-// The quad's corners are the list's two triangles without the repeated ends of
-// their shared diagonal, in the list's order.
+// Each batched corner lies where the display list's square has the corner's
+// texture coordinate: the list's lower-left corner, plus s times its bottom
+// side and t times its left side.
 void ExpectSameGlows(const DisplayListModel& model, const GlowBatch& batch) {
   ASSERT_EQ(model.glows.size(), static_cast<size_t>(batch.GlowCount()));
-  const auto same = [](const GlowVertex& a, const GlowVertex& b) {
-    const auto near = [](float u, float v) { return std::abs(u - v) <= 1e-6f * (1 + std::abs(u)); };
-    return a.s == b.s && a.t == b.t && a.r == b.r && a.g == b.g && a.b == b.b && near(a.x, b.x) &&
-           near(a.y, b.y) && near(a.z, b.z);
-  };
+  const int corners = batch.Shape().cornerCount;
+  const auto near = [](float u, double v) { return std::abs(u - v) <= 1e-6 * (1 + std::abs(v)); };
   for (int glow = 0; glow < batch.GlowCount(); ++glow) {
-    const GlowVertex* quad = batch.Vertices() + glow * kVerticesPerGlow;
     const std::array<GlowVertex, 6>& list = model.glows[static_cast<size_t>(glow)];
-    const int listIndex[] = {0, 1, 2, 5};
-    for (int corner = 0; corner < 4; ++corner) {
-      EXPECT_TRUE(same(list[listIndex[corner]], quad[corner])) << glow << " corner " << corner;
+    const GlowVertex &lowerLeft = list[0], &lowerRight = list[1], &upperLeft = list[5];
+    for (int corner = 0; corner < corners; ++corner) {
+      const GlowVertex& v = batch.Vertices()[glow * corners + corner];
+      const auto at = [&](float GlowVertex::*axis) {
+        return lowerLeft.*axis + double{v.s} * (lowerRight.*axis - lowerLeft.*axis) +
+               double{v.t} * (upperLeft.*axis - lowerLeft.*axis);
+      };
+      EXPECT_TRUE(near(v.x, at(&GlowVertex::x)) && near(v.y, at(&GlowVertex::y)) &&
+                  near(v.z, at(&GlowVertex::z)))
+          << glow << " corner " << corner;
+      EXPECT_TRUE(v.r == lowerLeft.r && v.g == lowerLeft.g && v.b == lowerLeft.b) << glow;
     }
   }
 }
 }  // namespace
 
-TEST(GlowBatch, QuadsAreWhatTheDisplayListDrawsForAFieldsFrames) {
-  FieldState field;
-  SeedRandom(field.randomState, 4242);
-  InitField(field, kFixedRendererSettings);
-  FieldState replay = field;
-  GlowBatch batch(kHalfSize);
-  for (int frame = 0; frame < 40; ++frame) {
-    DisplayListModel model;
-    AdvanceViewAngle(replay, kFixedRendererSettings.rotationSpeed);
-    for (Swarm& swarm : replay.swarms) UpdateSwarm(swarm, replay, model);
-    AdvanceViewAngle(field, kFixedRendererSettings.rotationSpeed);
-    for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, batch);
-    EXPECT_TRUE(batch.Full());  // a whole frame fits
-    ExpectSameGlows(model, batch);
-    batch.Clear();
+TEST(GlowBatch, EachGlowIsItsShapeWhereTheDisplayListDrawsItsSquare) {
+  GlowTexture texture;
+  BuildGlowTexture(texture);
+  for (const GlowShape& shape : {SquareGlowShape(), BoundingGlowShape(texture)}) {
+    FieldState field;
+    SeedRandom(field.randomState, 4242);
+    InitField(field, kFixedRendererSettings);
+    FieldState replay = field;
+    GlowBatch batch(kHalfSize, shape);
+    for (int frame = 0; frame < 40; ++frame) {
+      DisplayListModel model;
+      AdvanceViewAngle(replay, kFixedRendererSettings.rotationSpeed);
+      for (Swarm& swarm : replay.swarms) UpdateSwarm(swarm, replay, model);
+      AdvanceViewAngle(field, kFixedRendererSettings.rotationSpeed);
+      for (Swarm& swarm : field.swarms) UpdateSwarm(swarm, field, batch);
+      EXPECT_TRUE(batch.Full());  // a whole frame fits
+      ExpectSameGlows(model, batch);
+      batch.Clear();
+    }
   }
 }
 
-TEST(GlowBatch, AFullBatchTakesNoMoreUntilCleared) {
+TEST(GlowBatch, AFullBatchTakesNoMoreUntilClearedAndIndexesEachGlowsOwnCorners) {
   GlowBatch batch(kHalfSize);
   while (!batch.Full()) batch.DrawGlow();
   batch.Translate(1.0f, 0.0f, 0.0f);
   batch.DrawGlow();
-  EXPECT_EQ(batch.Vertices()[(GlowBatch::kCapacity - 1) * kVerticesPerGlow].x, -kHalfSize);
+  constexpr int kLast = GlowBatch::kCapacity - 1;
+  EXPECT_EQ(batch.Vertices()[kLast * 4].x, -kHalfSize);
+  ASSERT_EQ(batch.IndexCount(), GlowBatch::kCapacity * 6);
+  const uint16_t* last = batch.TriangleIndices() + kLast * 6;
+  EXPECT_EQ((std::vector<int>(last, last + 6)),
+            (std::vector<int>{kLast * 4, kLast * 4 + 1, kLast * 4 + 2, kLast * 4, kLast * 4 + 2,
+                              kLast * 4 + 3}));
   batch.Clear();
   batch.DrawGlow();
   EXPECT_EQ(batch.GlowCount(), 1);

@@ -46,3 +46,14 @@ TEST(HsvToRgb, EachBoundIsTheSixDigitDecimal) {
     }
   }
 }
+
+TEST(HsvToRgb, EachOffsetIsTheThirtyTwoBitFloatOfItsDecimal) {
+  // Hue, channel, value: with the six-digit decimals themselves as offsets the
+  // four channels would come out one to three units of the last place apart.
+  using Case = std::tuple<float, int, float>;
+  for (const auto& [hue, channel, value] :
+       {Case{0x1.69d06cp-3f, 0, 0x1.e147ap-1f}, Case{0x1.5f92b4p-2f, 2, 0x1.eb862p-5f},
+        Case{0x1.5a741ep-1f, 0, 0x1.eb874p-5f}, Case{0x1.afc95cp-1f, 2, 0x1.e14798p-1f}}) {
+    EXPECT_EQ(Convert(hue)[static_cast<size_t>(channel)], value) << hue;
+  }
+}

@@ -1,32 +1,88 @@
+#include "main/monitor_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "main/monitor_layout.h"
-
 namespace {
 constexpr ScreenRect kPrimary{0, 0, 1280, 1024};
-}
+constexpr Monitor kPrimaryMonitor{kPrimary, true, 60};
+}  // namespace
 
-TEST(MonitorLayout, EveryMonitorButTheFieldIsCoveredOnce) {
+TEST(MonitorLayout, AFieldOnEveryMonitorThatOverlapsNoFieldAndCoversOverTheRest) {
   const struct {
     const char* layout;
-    std::vector<ScreenRect> monitors;
+    std::vector<Monitor> monitors;
+    std::vector<ScreenRect> fields;
     std::vector<ScreenRect> covers;
   } cases[] = {
-      {"above left, touching a corner", {{-1024, -768, 0, 0}, kPrimary}, {{-1024, -768, 0, 0}}},
-      {"mirrored primary", {kPrimary, kPrimary}, {}},
-      {"two mirrored secondaries",
-       {kPrimary, {1280, 0, 2304, 768}, {1280, 0, 2304, 768}},
-       {{1280, 0, 2304, 768}}},
-      // Where a monitor overlaps the primary, its cover leaves the field free.
+      {"one monitor", {kPrimaryMonitor}, {kPrimary}, {}},
+      {"none known", {}, {}, {}},
+      {"primary listed second, right of a smaller one at 144 Hz",
+       {{{-1024, 0, 0, 768}, false, 144}, kPrimaryMonitor},
+       {kPrimary, {-1024, 0, 0, 768}},
+       {}},
+      {"above left, touching a corner",
+       {kPrimaryMonitor, {{-1024, -768, 0, 0}}},
+       {kPrimary, {-1024, -768, 0, 0}},
+       {}},
+      {"mirrored primary", {kPrimaryMonitor, {kPrimary}}, {kPrimary}, {}},
+      // A monitor overlapping a field gets no field; its cover leaves the field free.
       {"overlapping lower right",
-       {kPrimary, {1000, 500, 2000, 1500}},
+       {kPrimaryMonitor, {{1000, 500, 2000, 1500}}},
+       {kPrimary},
        {{1000, 1024, 2000, 1500}, {1280, 500, 2000, 1024}}},
-      {"surrounding the primary",
-       {{-10, -20, 1300, 1050}, kPrimary},
-       {{-10, -20, 1300, 0}, {-10, 1024, 1300, 1050}, {-10, 0, 0, 1024}, {1280, 0, 1300, 1024}}},
-      {"empty rectangle reported", {kPrimary, {1500, 0, 1500, 900}}, {}},
+      {"empty rectangle reported", {kPrimaryMonitor, {{1500, 0, 1500, 900}}}, {kPrimary}, {}},
+      {"no monitor says primary",
+       {{{0, 0, 800, 600}}, {{800, 0, 1600, 600}}},
+       {{0, 0, 800, 600}, {800, 0, 1600, 600}},
+       {}},
   };
-  for (const auto& c : cases) EXPECT_EQ(CoverAreas(kPrimary, c.monitors), c.covers) << c.layout;
+  for (const auto& c : cases) {
+    const SaverLayout layout = LayOutSaver(c.monitors, false);
+    EXPECT_EQ(layout.fields, c.fields) << c.layout;
+    EXPECT_EQ(layout.covers, c.covers) << c.layout;
+  }
+  const Monitor mixed[] = {{{-1024, 0, 0, 768}, false, 75}, {kPrimary, true, 120}};
+  EXPECT_EQ(LayOutSaver(mixed, false).primaryRefreshRate, 120);
+}
+
+TEST(MonitorLayout, PrimaryOnlyCoversEveryOtherMonitorOnce) {
+  const struct {
+    const char* layout;
+    std::vector<Monitor> monitors;
+    std::vector<ScreenRect> covers;
+  } cases[] = {
+      {"side by side", {kPrimaryMonitor, {{1280, 0, 3200, 1080}}}, {{1280, 0, 3200, 1080}}},
+      {"mirrored primary", {kPrimaryMonitor, {kPrimary}}, {}},
+      {"surrounding the primary",
+       {{{-10, -20, 1300, 1050}}, kPrimaryMonitor},
+       {{-10, -20, 1300, 0}, {-10, 1024, 1300, 1050}, {-10, 0, 0, 1024}, {1280, 0, 1300, 1024}}},
+  };
+  for (const auto& c : cases) {
+    const SaverLayout layout = LayOutSaver(c.monitors, true);
+    EXPECT_EQ(layout.fields, std::vector{kPrimary}) << c.layout;
+    EXPECT_EQ(layout.covers, c.covers) << c.layout;
+  }
+  // Several fields cut one monitor that spans them.
+  const ScreenRect fields[] = {{0, 0, 100, 100}, {200, 0, 300, 100}};
+  const ScreenRect spanning[] = {{0, 0, 300, 100}};
+  EXPECT_EQ(CoverAreas(fields, spanning), (std::vector<ScreenRect>{{100, 0, 200, 100}}));
+}
+
+TEST(MonitorLayout, FieldWindowsKeepTheirMonitorWhenTheLayoutChanges) {
+  constexpr ScreenRect a{1280, 0, 2560, 1024}, b{-800, 0, 0, 600}, c{0, -600, 800, 0};
+  const struct {
+    const char* change;
+    std::vector<ScreenRect> open, wanted;
+    std::vector<int> match;
+  } cases[] = {
+      {"unchanged", {a, b}, {a, b}, {0, 1}},
+      {"a monitor goes away", {a, b}, {b}, {1}},
+      {"and comes back", {b}, {a, b}, {-1, 0}},
+      {"a resolution changes", {a, b}, {a, {-1024, 0, 0, 768}}, {0, 1}},
+      {"one replaced, one added", {a, b}, {c, b, a}, {-1, 1, 0}},
+      {"from none", {}, {a}, {-1}},
+  };
+  for (const auto& k : cases) EXPECT_EQ(MatchFieldWindows(k.open, k.wanted), k.match) << k.change;
 }

@@ -17,9 +17,9 @@ Write tests as subclasses of WineTestCase (a unittest.TestCase):
 
 WineTestCase gives, per test:
   self.scratch                    a fresh folder for the test's files
-  self.start_product(file, *args) start dist/<file> under wine -> ProgramProcess
-  self.start_program(path, *args, wine_debug=None)  start any Windows program
-                                  (wine_debug: more Wine debug channels, e.g. "+fps")
+  self.start_product(file, *args, debug_channels=None) start dist/<file> under
+                                  wine (with more of Wine's log channels) -> ProgramProcess
+  self.start_program(path, *args, debug_channels=None) any Windows program
   self.wait_for_exit(process, timeout)   exit status, or the test fails
   self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
   self.hold_file(windows_path, **options)  a probe process holding the file open
@@ -42,7 +42,6 @@ failure report of the programs' failure trace (their debugger output, in Wine's
 log in the program's error file) that the test did not expect fails it too.
 
 WineSession: processes_running(file_names) -> [(pid, command)] of this prefix.
-processor_seconds(pid) (harness.session): user + system time of a process so far.
 
 ProgramProcess: pid (Unix), poll(), is_running(), wait(timeout) -> status
 (raises subprocess.TimeoutExpired), kill() (its whole process group),
@@ -52,7 +51,7 @@ own and those of the programs it started).
 Probe (windows matched exactly by title and/or cls; top-level unless parent=hwnd;
 visible=True leaves hidden windows out):
   find(title, cls, parent, visible) -> [Window]   list_windows(parent, visible) -> [Window]
-  foreground() -> Window or None
+  foreground() -> Window or None               activate(hwnd) -> bool (SetForegroundWindow)
   wait_for(title, cls, parent, visible, timeout) -> [Window] ([] on timeout)
   wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: a number or 'WM_CLOSE'
@@ -84,17 +83,20 @@ Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
   difference(other) -> fraction of pixels that changed.
 
 polling: wait_until(condition, timeout, interval, message), holds_for(condition, duration).
+session: processor_seconds(unix pid) -> user plus system time so far.
 """
 
 from .case import PRODUCT_WINDOW_TITLES, WineTestCase
 from .polling import holds_for, wait_until
 from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window, parse_records
 from .screen import ColourStats, Screenshot
-from .session import PRODUCT_FILES, ProgramProcess, WineSession, failure_reports
+from .session import (PRODUCT_FILES, ProgramProcess, WineSession, failure_reports,
+                      processor_seconds)
 from .xinput import XInput
 
 __all__ = [
     "ColourStats", "MessageBox", "PRODUCT_FILES", "PRODUCT_WINDOW_TITLES", "Probe",
     "ProbeResult", "ProgramProcess", "Screenshot", "TestWindow", "Window", "WineSession",
-    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records", "wait_until",
+    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records",
+    "processor_seconds", "wait_until",
 ]

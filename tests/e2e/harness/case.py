@@ -65,14 +65,14 @@ class WineTestCase(unittest.TestCase):
             self.fail(f"{path} does not exist: build the product first")
         return path
 
-    def start_product(self, file_name, *args):
+    def start_product(self, file_name, *args, debug_channels=None):
         """Starts a shipped program from the dist folder; returns its ProgramProcess."""
-        return self.start_program(self.product_path(file_name), *args)
+        return self.start_program(self.product_path(file_name), *args,
+                                  debug_channels=debug_channels)
 
-    def start_program(self, path, *args, wine_debug=None):
-        """Starts any Windows program; wine_debug adds Wine debug channels."""
+    def start_program(self, path, *args, debug_channels=None):
         process = self.session.start(path, *args, output_dir=self.scratch,
-                                     wine_debug=wine_debug)
+                                     debug_channels=debug_channels)
         self._started.append(process)
         return process
 

@@ -180,6 +180,10 @@ class Probe:
         result = self.run("foreground")
         return Window.from_record(result.records[0]) if result.status == 0 else None
 
+    def activate(self, hwnd):
+        """SetForegroundWindow on another program's window; True if it took."""
+        return self.run("activate", str(hwnd)).status == 0
+
     def post(self, hwnd, message, wparam=0, lparam=0):
         """PostMessage; message is a number or a name such as 'WM_CLOSE'."""
         return self.run("post", str(hwnd), str(message), str(wparam), str(lparam)).status == 0

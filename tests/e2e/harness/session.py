@@ -18,8 +18,6 @@ PRODUCT_FILES = ("ゼルヴェイン.scr", "ゼルヴェイン.dll")
 # The Wine debug channel that shows what a program writes to the debugger
 # output (OutputDebugString), where the programs' failure trace goes.
 DEBUGGER_OUTPUT_CHANNEL = "warn+seh"
-# The unit of the processor times in /proc/<pid>/stat.
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 # One failure report of the trace in Wine's log: "Zelvane <program>: failure:
 # <what>", non-ASCII bytes escaped.
 _FAILURE_REPORT = re.compile(
@@ -120,16 +118,14 @@ class WineSession:
             raise RuntimeError(f"the Wine session '{self.locale}' under {self.state} "
                                "is not started (tools/wine-env.sh start)")
 
-    def start(self, program, *args, output_dir, name=None, wine_debug=None):
+    def start(self, program, *args, output_dir, name=None, debug_channels=None):
         """Starts program (a path) with args; returns its ProgramProcess.
 
-        wine_debug names more Wine debug channels for this program (for
-        example "+fps"); the failure trace's channel stays on.
-        """
+        debug_channels (for example "fps") are added to Wine's log channels."""
         name = name or Path(program).name
         env = self.env
-        if wine_debug:
-            env = dict(self.env, WINEDEBUG=f"{self.env['WINEDEBUG']},{wine_debug}")
+        if debug_channels:
+            env = dict(self.env, WINEDEBUG=f"{self.env['WINEDEBUG']},{debug_channels}")
         output_dir = Path(output_dir)
         output_dir.mkdir(parents=True, exist_ok=True)
         stem = _unique_stem(output_dir, name)
@@ -181,10 +177,10 @@ class WineSession:
 
 
 def processor_seconds(pid):
-    """User plus system time of a process so far, in seconds."""
+    """User plus system time of a process (a Unix pid) so far, in seconds."""
     fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
     # utime and stime are fields 14 and 15 of the line; here 11 and 12 after the name.
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def _base_name(argv0):

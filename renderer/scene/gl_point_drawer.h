@@ -2,7 +2,6 @@
 // is in field/point_drawer.h.
 #pragma once
 
-#include <windows.h>
 #include <GL/gl.h>
 
 #include "scene/glow_batch.h"
@@ -21,9 +20,9 @@ struct GlPointDrawer {
   void PopMatrix() { glPopMatrix(); }
 };
 
-// Draws the collected glows as quads from client arrays, with one call, and
-// empties the batch. The model-view matrix must be the identity: the quads
-// are already in place.
+// Draws the collected glows as triangles from client arrays, with one call,
+// and empties the batch. The model-view matrix must be the identity: the
+// glows are already in place.
 void DrawGlowBatch(GlowBatch& batch);
 
 // Collects trail points into the batch and draws them together: whenever the
