@@ -1,5 +1,7 @@
 #include "renderer_launch.h"
 
+#include "main/renderer_arguments.h"
+#include "settings_names.h"
 #include "shell_names.h"
 
 namespace zelvane::host {
@@ -10,8 +12,13 @@ std::wstring RendererPathIn(std::wstring_view programFolder) {
   return path + startup::kRendererFileName;
 }
 
-std::wstring RendererCommandLine(std::wstring_view rendererPath) {
-  return L"\"" + std::wstring(rendererPath) + L"\"";
+std::wstring RendererCommandLine(std::wstring_view rendererPath, std::int16_t monitorKind) {
+  std::wstring line = L"\"" + std::wstring(rendererPath) + L"\"";
+  if (monitorKind == settings::kMonitorsPrimaryOnly) {
+    line += L' ';
+    line += kPrimaryOnlyArgument;
+  }
+  return line;
 }
 
 }  // namespace zelvane::host

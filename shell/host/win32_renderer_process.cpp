@@ -1,7 +1,6 @@
 #include "host/win32_renderer_process.h"
 
 #include "common/failure_trace.h"
-#include "host/renderer_launch.h"
 
 namespace zelvane::host {
 namespace {
@@ -34,10 +33,9 @@ RendererProcess::~RendererProcess() {
   if (process_) CloseHandle(process_);
 }
 
-bool RendererProcess::Start(const std::wstring& path) {
+bool RendererProcess::Start(const std::wstring& path, std::wstring commandLine) {
   // The full path as the program name: the platform's search path is never
   // consulted, so no other program of that name can be started instead.
-  std::wstring commandLine = RendererCommandLine(path);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -17,9 +17,10 @@ class RendererProcess {
   // Ends the renderer, if it still runs, with the job.
   ~RendererProcess();
 
-  // Starts the renderer at path, shown normally and free to take the
-  // foreground, without waiting for it; false when it could not be started.
-  bool Start(const std::wstring& path);
+  // Starts the renderer at path with the whole commandLine, shown normally and
+  // free to take the foreground, without waiting for it; false when it could
+  // not be started.
+  bool Start(const std::wstring& path, std::wstring commandLine);
 
   // True once the process has ended, or when none was started. Never waits.
   bool HasEnded() const;

@@ -69,7 +69,9 @@ class Zelvane_S final : public rt::Form {
     rt::Attempt([this] { RendererPath = RendererPathIn(rt::ProgramFolder()); });
     // A renderer that fails to start never shows its window; the bounded wait
     // for that window ends the run.
-    rt::Attempt([this] { renderer_.Start(RendererPath); });
+    rt::Attempt([this] {
+      renderer_.Start(RendererPath, RendererCommandLine(RendererPath, settings::MonitorKind));
+    });
   }
 
   void Timer1_Timer() { music::OnMp3Timer(); }

@@ -13,6 +13,7 @@ std::int16_t BgmKind = 0;
 std::int16_t BgmRepeat = 0;
 std::wstring BgmFile;
 std::wstring BgmFolder;
+std::int16_t MonitorKind = kMonitorsEach;
 
 namespace {
 
@@ -59,6 +60,7 @@ void LoadSettings(const std::wstring& programFolder) noexcept {
     };
     UseMusicSettings(ResolveMusicSettings(
         stored, [](const std::wstring& file) { return FileExists(file); }, programFolder));
+    MonitorKind = SettingNumber(ReadIni(kSettingsSection, kMonitorKindKey, fileRead));
   } catch (...) {
   }
 }

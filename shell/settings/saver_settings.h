@@ -22,6 +22,8 @@ extern std::int16_t BgmRepeat;
 extern std::wstring BgmFile;
 // Where the music file chooser opens: BgmFile's folder, else the program folder.
 extern std::wstring BgmFolder;
+// Which monitors show the field: kMonitorsPrimaryOnly, else every monitor.
+extern std::int16_t MonitorKind;
 
 // The value of key in section of the settings file fileName, at most
 // kMaxValueBytes bytes of its code page 932 text, cut between characters;
@@ -29,8 +31,9 @@ extern std::wstring BgmFolder;
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
                      const std::wstring& fileName) noexcept;
 
-// Fills BgmKind, BgmRepeat, BgmFile and BgmFolder from the settings file of
-// the shell program in programFolder, and keeps in mind which file that was.
+// Fills BgmKind, BgmRepeat, BgmFile, BgmFolder and MonitorKind from the
+// settings file of the shell program in programFolder, and keeps in mind which
+// file that was.
 void LoadSettings(const std::wstring& programFolder) noexcept;
 
 // Sets BgmKind, BgmRepeat, BgmFile and BgmFolder to the music choice as the

@@ -14,6 +14,7 @@ import zipfile
 from pathlib import Path
 
 from harness import WineTestCase
+from harness.dialog import SET_BUTTON
 from harness.session import REPO_ROOT
 
 SAVER, RENDERER, HELP_PAGE = "ゼルヴェイン.scr", "ゼルヴェイン.dll", "ゼルヴェイン.html"
@@ -305,11 +306,24 @@ class AllUsersTest(InstallerTestCase):
         self.assertTrue(self.probe.wait_for(title=PREVIEW_TITLE, parent=parent.hwnd, timeout=30))
         self.assertTrue(self.probe.destroy(parent.hwnd))
         self.assertEqual(self.wait_for_exit(preview, timeout=10), 0)
+        # Without the administrator's rights the saver cannot write beside
+        # itself: "設定" keeps the settings in the user's own file.
         dialog = self.open_dialog(settings)
-        # Here: the dialog of a saver in System32 keeps the settings in the user's own file.
-        [window] = self.probe.find(title=DIALOG_TITLE)
-        self.assertTrue(self.probe.post(window.hwnd, "WM_CLOSE"))
-        self.assertEqual(self.wait_for_exit(dialog, timeout=30), 0)
+        subprocess.run(["chattr", "+i", self.system32], check=True)
+        try:
+            [window] = self.probe.find(title=DIALOG_TITLE)
+            window = self.x.focus(window)
+            border = (window.width - window.client_width) // 2
+            time.sleep(0.5)  # the opening animation and the first paint
+            self.x.move_mouse(window.left + border + SET_BUTTON[0],
+                              window.bottom - border - window.client_height + SET_BUTTON[1])
+            self.x.click()
+            self.assertEqual(self.wait_for_exit(dialog, timeout=30), 0)
+        finally:
+            subprocess.run(["chattr", "-i", self.system32], check=True)
+        self.assertFalse((self.system32 / SETTINGS).exists())
+        saved = (self.user_settings / SETTINGS).read_bytes().decode("cp932")
+        self.assertEqual(saved.split("\r\n")[:3], ["[Section]", "BGM区分=0", "BGMﾘﾋﾟｰﾄ=0"])
 
         # Installing again while the saver runs: the saver and its renderer are
         # closed and the files replaced.
@@ -323,7 +337,6 @@ class AllUsersTest(InstallerTestCase):
         self.assert_same_as_shipped(self.system32, (SAVER, RENDERER))
 
         # The user's own settings file, as a saver that cannot write beside itself keeps it.
-        self.user_settings.mkdir()
         (self.user_settings / SETTINGS).write_bytes(SETTINGS_BYTES)
         self.uninstall(folder)
         self.assertEqual(self.nothing_of_ours_left(), [])

@@ -1,11 +1,14 @@
-"""The renderer on two monitors side by side, a 1280 x 1024 primary and a
+"""The saver on two monitors side by side, a 1280 x 1024 primary and a
 1024 x 768 one right of it (tools/wine-env.sh with ZELVANE_MONITORS=2): a
-field of its own on each, or the second one black with /primary; a display
-change lays the windows out again and the run goes on."""
+field of its own on each, or the second one black where the settings file asks
+for the primary monitor only; a display change lays the windows out again and
+the run goes on."""
+
+import shutil
 
 from harness import WineTestCase, holds_for
 
-RENDERER = "ゼルヴェイン.dll"
+SHELL, RENDERER, SETTINGS = "ゼルヴェイン.scr", "ゼルヴェイン.dll", "ゼルヴェイン.ini"
 TITLE = "Zelvane_VC"
 FIELD_CLASS, COVER_CLASS = "ZelvaneField", "ZelvaneCover"
 PRIMARY = (0, 0, 1280, 1024)
@@ -20,8 +23,18 @@ def area(window):
 
 class TwoMonitorTest(WineTestCase):
     def start_renderer(self, *args):
-        process = self.start_product(RENDERER, *args)
-        [primary] = self.probe.wait_for(title=TITLE, visible=True, timeout=10) or [None]
+        return self.wait_for_primary(self.start_product(RENDERER, *args))
+
+    def start_saver_for_the_primary_monitor_only(self):
+        folder = self.scratch / "saver"
+        folder.mkdir()
+        for name in (SHELL, RENDERER):
+            shutil.copy2(self.product_path(name), folder / name)
+        (folder / SETTINGS).write_bytes("[Section]\r\nﾓﾆﾀｰ区分=1\r\n".encode("cp932"))
+        return self.wait_for_primary(self.start_program(folder / SHELL, "/s"))
+
+    def wait_for_primary(self, process):
+        [primary] = self.probe.wait_for(title=TITLE, visible=True, timeout=30) or [None]
         self.assertIsNotNone(primary, "no renderer window")
         self.assertEqual(area(primary), PRIMARY)
         return process, primary
@@ -66,7 +79,7 @@ class TwoMonitorTest(WineTestCase):
             self.end_with_key_on(process, second if press_second else primary)
 
     def test_primary_only_keeps_the_second_monitor_black_through_a_display_change(self):
-        process, primary = self.start_renderer("-x", "/PRIMARY")
+        process, primary = self.start_saver_for_the_primary_monitor_only()
         cover = self.wait_for_second(COVER_CLASS, primary)
         self.assertEqual(self.probe.find(cls=FIELD_CLASS), [])
 
