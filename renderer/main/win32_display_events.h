@@ -1,5 +1,5 @@
 // What the saver's windows hear of the displays: power going off and on, and
-// layout changes. The decisions are in display_power.h and monitor_layout.h.
+// layout changes. The decisions are in common/display_power.h and monitor_layout.h.
 #pragma once
 
 #include <windows.h>
