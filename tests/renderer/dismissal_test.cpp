@@ -2,14 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <utility>
 
-#include "fake_password_system.h"
+#include "input/password_check.h"
 
 namespace msg = saver_message;
 
 namespace {
+// A password system that logs its calls: f(amily) l(oad) r(unning on) v(erify;
+// V while the saver's dialog flag is up) s(topped running) u(nload).
+struct FakePassword final : ScreenSaverPasswordSystem {
+  bool windows9x = false, verifierPresent = true, allow = true;
+  std::string calls;
+  const DismissalState* saver = nullptr;
+  bool IsWindows9xFamily() override { return calls += 'f', windows9x; }
+  bool LoadVerifier() override { return calls += 'l', verifierPresent; }
+  bool RunVerifier() override { return calls += saver->passwordDialogActive ? 'V' : 'v', allow; }
+  void UnloadVerifier() override { calls += 'u'; }
+  void SetScreenSaverRunning(bool running) override { calls += running ? 'r' : 's'; }
+};
+
 struct FakeWindow final : SaverWindowActions {
   ScreenPoint cursor{100, 100};
   int closeRequests = 0, hides = 0;
@@ -104,4 +118,20 @@ TEST_F(Dismissal, WhileThePasswordDialogRunsNothingIsInterpreted) {
   state.closeArmed = true;
   EXPECT_FALSE(CloseAccepted());
   EXPECT_EQ(password.calls, "");
+}
+
+TEST(PasswordCheck, OnlyWindows9xWithTheVerifierIsAskedInOrder) {
+  for (const auto& [windows9x, present, allow, result, calls] :
+       {std::tuple{false, true, false, true, "f"},
+        {true, false, false, true, "fl"},
+        {true, true, true, true, "flrVsu"},
+        {true, true, false, false, "flrVsu"}}) {
+    DismissalState state;
+    FakePassword password;
+    password.windows9x = windows9x, password.verifierPresent = present;
+    password.allow = allow, password.saver = &state;
+    EXPECT_EQ(VerifyPassword(state, password), result) << calls;
+    EXPECT_EQ(password.calls, calls);
+    EXPECT_FALSE(state.passwordDialogActive);
+  }
 }

@@ -7,13 +7,19 @@
 
 #include "field/random_generator.h"
 
-TEST(Field, FixedParametersGiveTheFrameConstantsAndInitBuildsEverySwarm) {
-  const RendererSettings& s = kFixedRendererSettings;
-  EXPECT_EQ((std::array{s.swarmCount, s.particlesPerSwarm, s.trailLength, s.particleSize,
-                        s.rotationSpeed, s.windSpeed, s.swarmFrequency, s.expansion}),
-            (std::array{2, 30, 8, 40, 50, 10, 70, 0}));
+TEST(RandomGenerator, KnownSequenceAndAScalingThatReachesItsBounds) {
+  uint32_t state = 99;
+  SeedRandom(state, 1);
+  for (const int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(NextRandom(state), expected);
+  // The largest value lands a hair above 1 and rounds to exactly 1.
+  EXPECT_EQ(SignedUnitFromRandom(0), -1.0f);
+  EXPECT_EQ(SignedUnitFromRandom(kRandomMax), 1.0f);
+  EXPECT_EQ(SignedUnitFromRandom(41), -0.9974974989891052f);
+}
+
+TEST(Field, InitDerivesTheFrameConstantsAndBuildsEverySwarm) {
   FieldState field;
-  InitField(field, s);
+  InitField(field, kFixedRendererSettings);
   const auto derived = [&field] {
     return std::array{field.brightnessStep, field.expansionFactor, field.windStep};
   };
