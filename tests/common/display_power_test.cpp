@@ -16,7 +16,6 @@ TEST(DisplayPower, ADimmedDisplayStillShowsAnOffOrLowPowerOneDoesNot) {
   EXPECT_EQ(DisplayPowerOfMonitorCommand(-1), kOn);
   EXPECT_EQ(DisplayPowerOfMonitorCommand(1), kOff);
   EXPECT_EQ(DisplayPowerOfMonitorCommand(0), kUnknown);
-  EXPECT_EQ(DisplayPowerOfMonitorCommand(3), kUnknown);
 }
 
 }  // namespace
