@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "main/saver_identity.h"
@@ -66,6 +67,13 @@ void SendConsoleDisplayState(DWORD displayState) {
                reinterpret_cast<LPARAM>(notice));
 }
 
+bool OpenSaverOn(std::vector<Monitor> monitors) {
+  Renderer().instance = GetModuleHandleW(nullptr);
+  Renderer().readMonitors = MadeUpMonitors;
+  madeUpMonitors = std::move(monitors);
+  return OpenSaverWindows();
+}
+
 // Closes the saver and takes the quit message its closing posted.
 void CloseSaver() {
   DestroyWindow(Renderer().window);
@@ -74,16 +82,15 @@ void CloseSaver() {
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   UnregisterClassW(kSaverClassName, Renderer().instance);
   Renderer().readMonitors = nullptr;
+  Renderer().primaryOnly = false;
 }
 }  // namespace
 
 TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   RendererState& state = Renderer();
-  state.instance = GetModuleHandleW(nullptr);
-  state.readMonitors = MadeUpMonitors;
   constexpr ScreenRect kLeftAbove{-320, -240, 0, 0}, kRight{640, 0, 1040, 300};
-  madeUpMonitors = {{kRight, false, 75}, {{0, 0, 640, 480}, true, 60}, {kLeftAbove, false, 144}};
-  ASSERT_TRUE(OpenSaverWindows());
+  ASSERT_TRUE(
+      OpenSaverOn({{kRight, false, 75}, {{0, 0, 640, 480}, true, 60}, {kLeftAbove, false, 144}}));
   wchar_t title[32] = {};
   GetWindowTextW(state.window, title, 32);
   EXPECT_STREQ(title, kRunningTitle) << "the identity stays with the primary field";
@@ -114,17 +121,12 @@ TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   CloseSaver();
   EXPECT_FALSE(state.running);
   EXPECT_FALSE(IsWindow(cover));
-  state.primaryOnly = false;
 }
 
 // The power notification says the display is off, then on: frames stop while
 // it is off and go on from where they stopped after.
 TEST(SaverLayout, NoFramesWhileTheDisplayIsOffAndTheFieldGoesOnAfter) {
-  RendererState& state = Renderer();
-  state.instance = GetModuleHandleW(nullptr);
-  state.readMonitors = MadeUpMonitors;
-  madeUpMonitors = {{{0, 0, 320, 240}, true, 60}};
-  ASSERT_TRUE(OpenSaverWindows());
+  ASSERT_TRUE(OpenSaverOn({{{0, 0, 320, 240}, true, 60}}));
 
   // The view's angle at each 100 ms tick: off at the 3rd, on at the 7th, the
   // end at the 10th.
@@ -136,7 +138,7 @@ TEST(SaverLayout, NoFramesWhileTheDisplayIsOffAndTheFieldGoesOnAfter) {
     if (angles.size() == 10) PostQuitMessage(0);
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, tick);
-  EXPECT_EQ(RunFrameLoop(&state.pacer, IdleFrame, SaverResting), 0);
+  EXPECT_EQ(RunFrameLoop(&Renderer().pacer, IdleFrame, SaverResting), 0);
   KillTimer(nullptr, timer);
   ASSERT_EQ(angles.size(), 10u);
   EXPECT_NE(angles[0], angles[2]) << "frames before";
