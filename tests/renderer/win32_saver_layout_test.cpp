@@ -38,18 +38,16 @@ std::array<GLint, 4> ViewportOf(Scene& scene) {
   return viewport;
 }
 
-// Each field's window lies over its area, and its viewport fills the window.
-void ExpectFields(const std::vector<ScreenRect>& others, const ScreenRect& primary) {
+// The fields' windows, the primary one's first, lie over their areas, the
+// others owned by the primary one, and each viewport fills its window.
+void ExpectFields(const std::vector<ScreenRect>& areas) {
   RendererState& state = Renderer();
-  EXPECT_EQ(AreaOf(state.window), primary);
-  EXPECT_EQ(ViewportOf(state.scene),
-            (std::array{0, 0, primary.right - primary.left, primary.bottom - primary.top}));
-  ASSERT_EQ(state.otherFields.size(), others.size());
-  for (size_t i = 0; i < others.size(); ++i) {
-    Scene& scene = *state.otherFields[i];
-    const ScreenRect& area = others[i];
+  ASSERT_EQ(state.otherFields.size() + 1, areas.size());
+  for (size_t i = 0; i < areas.size(); ++i) {
+    Scene& scene = i == 0 ? state.scene : *state.otherFields[i - 1];
+    const ScreenRect& area = areas[i];
     EXPECT_EQ(AreaOf(scene.Window()), area) << i;
-    EXPECT_EQ(GetWindow(scene.Window(), GW_OWNER), state.window) << i;
+    EXPECT_EQ(GetWindow(scene.Window(), GW_OWNER), i == 0 ? nullptr : state.window) << i;
     EXPECT_EQ(ViewportOf(scene), (std::array{0, 0, area.right - area.left, area.bottom - area.top}))
         << i;
   }
@@ -94,7 +92,7 @@ TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   wchar_t title[32] = {};
   GetWindowTextW(state.window, title, 32);
   EXPECT_STREQ(title, kRunningTitle) << "the identity stays with the primary field";
-  ExpectFields({kRight, kLeftAbove}, {0, 0, 640, 480});
+  ExpectFields({{0, 0, 640, 480}, kRight, kLeftAbove});
   EXPECT_TRUE(state.covers.empty());
   const Scene* const kept = state.otherFields[1].get();
 
@@ -103,7 +101,7 @@ TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   madeUpMonitors = {{{0, 0, 800, 600}, true, 60}, {kLeftAbove}, {kBelow}};
   SendMessageW(state.window, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
   PumpMessages();
-  ExpectFields({kLeftAbove, kBelow}, {0, 0, 800, 600});
+  ExpectFields({{0, 0, 800, 600}, kLeftAbove, kBelow});
   EXPECT_EQ(state.otherFields[0].get(), kept) << "the field of a monitor still there";
   EXPECT_TRUE(IdleFrame());
   EXPECT_FALSE(state.dismissal.closeArmed);
@@ -112,7 +110,7 @@ TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   state.primaryOnly = true;
   SendMessageW(state.otherFields[0]->Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
   PumpMessages();
-  ExpectFields({}, {0, 0, 800, 600});
+  ExpectFields({{0, 0, 800, 600}});
   ASSERT_EQ(state.covers.size(), 2u);
   EXPECT_EQ(AreaOf(state.covers[0]), kLeftAbove);
   EXPECT_EQ(AreaOf(state.covers[1]), kBelow);
