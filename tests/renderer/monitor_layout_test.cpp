@@ -68,6 +68,7 @@ TEST(MonitorLayout, FieldWindowsKeepTheirMonitorWhenTheLayoutChanges) {
       {"and comes back", {b}, {a, b}, {-1, 0}},
       {"a resolution changes", {a, b}, {a, {-1024, 0, 0, 768}}, {0, 1}},
       {"one replaced, one added", {a, b}, {c, b, a}, {-1, 1, 0}},
+      {"from none", {}, {a}, {-1}},
   };
   for (const auto& k : cases) EXPECT_EQ(MatchFieldWindows(k.open, k.wanted), k.match) << k.change;
 }
