@@ -118,7 +118,6 @@ const std::vector<Row> kRows = {
     {"move while over",             2, false, Move,          2, {},                  false, false},
     {"entry on focused",            3, false, Move,          4, {"HighLightSelect"}, false, false},
     {"entry on focused while held", 3, true,  Move,          3, {},                  false, true},
-    {"move before Initialize",      0, false, Move,          0, {},                  false, false},
     {"press in 1",                  1, false, DownLeft,      1, {"Pressed"},         false, true},
     {"press in 2",                  2, false, DownLeft,      2, {"Pressed/"},        false, true},
     {"right press",                 2, false, DownRight,     2, {},                  false, false},
@@ -130,14 +129,11 @@ const std::vector<Row> kRows = {
     {"middle release in 4, held",   4, true,  UpMiddle,      4, {},                  true,  true},
     {"focus while over",            2, false, Focus,         4, {"Pressed/"},        false, false},
     {"focus in 0",                  0, false, Focus,         3, {"Selected"},        false, false},
-    {"focus in 4",                  4, false, Focus,         3, {"Selected"},        false, false},
     {"blur in 0",                   0, false, Blur,          1, {"Normal"},          false, false},
     {"blur in 1",                   1, false, Blur,          1, {},                  false, false},
-    {"blur in 4",                   4, false, Blur,          1, {"Normal"},          false, false},
     {"pointer over the form, 2",    2, false, TickOverForm,  1, {"Normal"},          false, false},
     {"pointer elsewhere, 4",        4, false, TickOverOther, 3, {"Selected"},        false, false},
     {"pointer still over, 2",       2, false, TickOverOwn,   2, {},                  false, false},
-    {"pointer still over, 4",       4, false, TickOverOwn,   4, {},                  false, false},
     {"pointer away, 3",             3, false, TickOverForm,  3, {},                  false, false},
 };
 // clang-format on

@@ -64,7 +64,6 @@ TEST(PreviewPacing, NoFrameNorTimerWhileUnseenNoBurstAfter) {
 TEST(LiveFieldSize, WhatTheParentShowsOfThePreview) {
   using Size = std::optional<std::pair<int, int>>;
   const std::vector<std::tuple<PixelSize, PixelSize, Size>> rows{
-      {{152, 112}, {152, 112}, std::pair{152, 112}},
       {{262, 202}, {260, 200}, std::pair{260, 200}},  // a bordered parent
       {{152, 112}, {1, 1}, std::pair{1, 1}},
       {{0, 0}, {152, 112}, std::nullopt},  // the parent's size unknown

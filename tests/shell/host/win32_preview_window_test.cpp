@@ -120,34 +120,25 @@ void SendConsoleDisplayState(DWORD state) {
                reinterpret_cast<LPARAM>(&notification.setting));
 }
 
-void SendMonitorPower(LPARAM power) {
-  SendMessageW(FindWindowW(kDisplayWatchClass, nullptr), WM_SYSCOMMAND, SC_MONITORPOWER, power);
-}
-
 TEST(LivePreview, RestsWhileItsParentIsHiddenOrMinimisedOrTheDisplaysAreOff) {
   const HWND parent = OpenParent({152, 112}, 0);
   AttachPreviewWindow(parent);
-  struct Case {
+  const struct {
     const char* name;
     std::function<void()> off, on;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"parent hidden", [=] { ShowWindow(parent, SW_HIDE); },
        [=] { ShowWindow(parent, SW_SHOWNA); }},
       {"parent minimised", [=] { ShowWindow(parent, SW_MINIMIZE); },
        [=] { ShowWindow(parent, SW_RESTORE); }},
-      {"console display off", [] { SendConsoleDisplayState(0); },
-       [] { SendConsoleDisplayState(1); }},
-      {"monitor power off", [] { SendMonitorPower(2); }, [] { SendMonitorPower(-1); }},
+      {"displays off", [] { SendConsoleDisplayState(0); }, [] { SendConsoleDisplayState(1); }},
   };
-  for (const Case& c : cases) {
-    EXPECT_GT(FramesIn(0.3), 0) << "before: " << c.name;
+  for (const auto& c : cases) {
     c.off();
     EXPECT_EQ(FramesIn(0.3), 0) << c.name;
     c.on();
+    EXPECT_GT(FramesIn(0.3), 0) << "after: " << c.name;
   }
-  SendConsoleDisplayState(2);  // dimmed: the displays still show the field
-  EXPECT_GT(FramesIn(0.3), 0) << "dimmed";
 }
 
 // Where OpenGL cannot be had: a pixel format that is never set.

@@ -11,11 +11,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(MusicTimers, TheMp3IsCheckedEverySecondTheCdFiveTimesASecond) {
-  EXPECT_EQ(kMp3CheckIntervalMs, 1000);
-  EXPECT_EQ(kCdCheckIntervalMs, 200);
-}
-
 TEST_F(MusicTest, CdRunIsOpenedPolledAndClosed) {
   device.cdMode = L"stopped";
   Run(settings::kBgmAudioCd, L"");

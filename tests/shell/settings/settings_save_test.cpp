@@ -18,13 +18,17 @@ namespace {
 using Files = std::map<std::wstring, std::string>;
 using Paths = std::vector<std::wstring>;
 
+const std::wstring kProgramFolder = L"C:\\Saver", kAppData = L"C:\\Users\\A\\AppData\\Roaming";
+const SettingsPlaces kPlaces = SettingsPlacesFor(kProgramFolder, kAppData);
+const std::wstring kBeside = kPlaces.besideProgram, kPerUser = kPlaces.perUser;
+
 // Files in memory, with every state they pass through. A locked folder takes
 // no new, renamed or removed file, a locked file no writing; the write check,
 // the replace and the move fail as the queues say, one failure a call.
 class FakeFiles final : public FileSystem {
  public:
   Files files;
-  std::set<std::wstring> folders, locked, unreadable;
+  std::set<std::wstring> folders{kProgramFolder, kAppData}, locked, unreadable;
   int busyChecks = 0;
   std::deque<FileError> replaceFailures, moveFailures;
   bool diskFull = false;  // new files are written only in part
@@ -90,10 +94,6 @@ class FakeFiles final : public FileSystem {
   }
 };
 
-const std::wstring kProgramFolder = L"C:\\Saver", kAppData = L"C:\\Users\\A\\AppData\\Roaming";
-const SettingsPlaces kPlaces = SettingsPlacesFor(kProgramFolder, kAppData);
-const std::wstring kBeside = kPlaces.besideProgram, kPerUser = kPlaces.perUser;
-
 // The keys as the file holds them, in code page 932.
 const std::string kKind = "BGM\x8B\xE6\x95\xAA", kRepeat = "BGM\xD8\xCB\xDF\xB0\xC4",
                   kFile = "BGM\xCC\xA7\xB2\xD9";
@@ -119,7 +119,6 @@ TEST(SettingsPlaces, ThePerUserFileIsReadWhereItExistsAndTriedWhereTheProgramFil
 
 class SaveTest : public testing::Test {
  protected:
-  SaveTest() { fake.folders = {kProgramFolder, kAppData}; }
   SaveOutcome Save(const std::wstring& readFrom = kBeside) {
     return SaveSettingTexts(fake, kPlaces, readFrom, kChoice);
   }
@@ -204,7 +203,6 @@ TEST(SaveWholeFile, AFailingReplaceLeavesTheOldFileOrTheNewOneWhole) {
   };
   for (const auto& c : cases) {
     FakeFiles fake;
-    fake.folders = {kProgramFolder};
     fake.files[path] = "old";
     fake.replaceFailures = c.replaceFailures;
     fake.moveFailures = c.moveFailures;
@@ -223,7 +221,6 @@ TEST(SaveWholeFile, AFailingReplaceLeavesTheOldFileOrTheNewOneWhole) {
 // be made beside it, the file is written in place. A full disk leaves nothing.
 TEST(SaveWholeFile, WaitsForAHeldFileAndWritesInPlaceWithoutRoomBesideIt) {
   FakeFiles fake;
-  fake.folders = {kProgramFolder};
   fake.files[kBeside] = "old";
   fake.diskFull = true;
   EXPECT_EQ(SaveWholeFile(fake, kBeside, "new", true), FileError::kOther);

@@ -104,23 +104,4 @@ TEST_F(SettingsFileTest, WithoutRoomForATemporaryFileTheFileIsWrittenInPlace) {
   EXPECT_TRUE(OnlyTheSettingsFileIsThere());
 }
 
-// A section that occurs twice: only its first copy is read and written, by
-// the system's profile functions and by ours alike.
-TEST_F(SettingsFileTest, KeysOnlyInALaterCopyOfTheSectionAreLeftAsTheSystemLeavesThem) {
-  const std::string text = "[Section]\r\na=1\r\n[Other]\r\nb=0\r\n[Section]\r\nb=2\r\n";
-  const std::wstring system = (folder_ / L"system.ini").wstring();
-  std::ofstream(fs::path(ini_), std::ios::binary) << text;
-  std::ofstream(fs::path(system), std::ios::binary) << text;
-  auto raw = [](const fs::path& path) {
-    std::string bytes = ReadBytes(path);
-    std::erase_if(bytes, [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
-    return bytes;
-  };
-  EXPECT_EQ(Read(L"b"), L"");
-  WritePrivateProfileStringW(L"Section", L"b", L"4", system.c_str());
-  EXPECT_TRUE(Save(L"b", L"4"));
-  EXPECT_EQ(raw(ini_), raw(system));
-  EXPECT_EQ(raw(ini_), "[Section]a=1b=4[Other]b=0[Section]b=2");
-}
-
 }  // namespace
