@@ -26,9 +26,7 @@ FPS_REPORTS = 4
 class PreviewTest(WineTestCase):
     def install_shell(self):
         # Without the renderer or a settings file, which the preview never needs.
-        shell = self.scratch / SHELL
-        shutil.copy2(self.product_path(SHELL), shell)
-        return shell
+        return shutil.copy2(self.product_path(SHELL), self.scratch / SHELL)
 
     def frame_rates(self, process):
         return [float(rate) for rate in FPS_LINE.findall(process.stderr_text())]
