@@ -5,7 +5,7 @@ import os
 
 from harness.dialog import (CANCEL_BUTTON, CHOOSER_TITLE, FILE_KEY, HELP_LINK, HELP_PAGE,
                             KIND_KEY, OPTION_LABELS, OPTION_PICTURES, REPEAT_KEY, SET_BUTTON,
-                            TIMEOUT, DialogTestCase, windows_path)
+                            DialogTestCase, windows_path)
 
 WS_DISABLED = 0x08000000
 TWIPS_PER_PIXEL = 15

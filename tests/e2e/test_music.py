@@ -45,16 +45,22 @@ class MusicTest(WineTestCase):
                        check=True, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
         return tone
 
-    def start_saver(self, music, repeat=0):
+    def start_saver(self, music, repeat=0, per_user=False):
         """Runs the saver with music (a path) as its music file, in a folder of its
-        own; returns the shell's process once the renderer window shows."""
+        own, with its settings beside it or (per_user) in the user's own file while
+        that folder cannot be written; returns the shell's process once the
+        renderer window shows."""
         folder = self.scratch / f"saver {music.name}"
         folder.mkdir()
         for name in (SHELL, RENDERER):
             shutil.copy2(self.product_path(name), folder / name)
         settings = f"[Section]\r\nBGM区分={KIND_FILE}\r\nBGMﾘﾋﾟｰﾄ={repeat}\r\n" \
                    f"BGMﾌｧｲﾙ={windows_path(music)}\r\n"
-        (folder / SETTINGS).write_bytes(settings.encode("cp932"))
+        if per_user:
+            self.user_settings.mkdir()
+            self.make_unwritable(folder)
+        ((self.user_settings if per_user else folder) / SETTINGS).write_bytes(
+            settings.encode("cp932"))
         process = self.start_program(folder / SHELL, "/s")
         self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True,
                                             timeout=START_TIMEOUT), "no renderer window")
@@ -86,12 +92,12 @@ class MusicTest(WineTestCase):
         levels = self.recording.levels(start, start + seconds_to_bytes(span))
         self.assertLess(max(levels), QUIET_LEVEL, f"sound: {levels}")
 
-    def play(self, tone_name, tone_seconds, repeat, span):
+    def play(self, tone_name, tone_seconds, repeat, span, per_user=False):
         """Runs the saver with a tone file as its music; returns the shell's process
         and span seconds heard from the first loud window on."""
         tone = self.tone(tone_name, tone_seconds)
         mark = self.recording.position()
-        process = self.start_saver(tone, repeat)
+        process = self.start_saver(tone, repeat, per_user)
         heard_from = self.first_window(mark, True, "sound from the saver")
         heard = self.heard(heard_from, span)
         self.assertIsNone(process.poll(), "the shell ended before it was dismissed")
@@ -119,8 +125,10 @@ class MusicTest(WineTestCase):
     def test_wav_loops_while_the_displays_are_on_and_stops_with_the_saver(self):
         # One second of tone heard for three seconds on end, and two more once
         # the displays are back. Wine opens the file by its name in the ANSI
-        # code page, so the name keeps to ASCII here.
-        process, heard = self.play("loop tone.wav", 1.0, repeat=0, span=3.0)
+        # code page, so the name keeps to ASCII here. The settings are in the
+        # user's own file, where the dialog of a saver that cannot write beside
+        # itself keeps them.
+        process, heard = self.play("loop tone.wav", 1.0, repeat=0, span=3.0, per_user=True)
         self.assertGreaterEqual(heard.count("#") / len(heard), 0.9, heard)
         back = self.heard(self.turn_the_displays_off_and_on(), 2.0)
         self.assertEqual(back, "#" * len(back))
