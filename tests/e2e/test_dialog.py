@@ -75,7 +75,6 @@ class DialogTest(DialogTestCase):
         self.x.type("3.5")
         self.click(OPTION_PICTURES[2])
         self.choose_file(chosen)
-        self.assertIsNone(self.process.poll(), "the dialog ended")
         shot = self.screenshot("chosen")
         self.assertGreater(sum(shot.pixel(*self.at((212, 26)))), 300)  # the panel shows
         self.assertTrue(self.shows_a_path(shot))

@@ -115,10 +115,9 @@ class InstallerTestCase(DialogTestCase):
     def install(self, *args):
         """A silent install; gives the installation folder its entry names."""
         self.assertEqual(self.setup_status("/S", *args), 0, "the installer failed")
-        entries = [(key, self.registry_values(key)) for key in (USER_ENTRY, MACHINE_ENTRY)]
-        found = [(key, entry) for key, entry in entries if entry is not None]
+        found = [e for e in map(self.registry_values, (USER_ENTRY, MACHINE_ENTRY)) if e is not None]
         self.assertEqual(len(found), 1, f"uninstall entries: {found}")
-        return self.unix_path(found[0][1]["InstallLocation"])
+        return self.unix_path(found[0]["InstallLocation"])
 
     def uninstall(self, folder):
         """Runs the uninstaller silently, as the list of apps does, and waits for
