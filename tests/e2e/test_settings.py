@@ -45,13 +45,16 @@ class SettingsTest(DialogTestCase):
         self.click(SET_BUTTON)
         self.assert_dialog_ends()
         # The new per-user file starts from the program folder's: no key is lost.
-        self.assertEqual((self.user_settings / SETTINGS).read_bytes(),
-                         settings_bytes(2, 0, windows_path(music), "Other=kept\r\n"))
+        saved = settings_bytes(2, 0, windows_path(music), "Other=kept\r\n")
+        self.assertEqual((self.user_settings / SETTINGS).read_bytes(), saved)
         self.assertEqual(self.folder_contents(), before)
 
+        # Reopened, it shows the choice; another one cancelled is not written.
         self.open_dialog_on_a_music_file("reopened")
+        self.click(OPTION_LABELS[0])
         self.click(CANCEL_BUTTON)
         self.assert_dialog_ends()
+        self.assertEqual((self.user_settings / SETTINGS).read_bytes(), saved)
 
     def test_where_nothing_can_be_written_the_dialog_says_so_and_stays_open(self):
         self.settings.write_bytes(settings_bytes(0, 0, ""))
