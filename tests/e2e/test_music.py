@@ -9,8 +9,8 @@ import subprocess
 
 from harness import WineTestCase
 from harness.audio import SoundServer, WINDOW_SECONDS, seconds_to_bytes, wait_seconds
+from harness.dialog import RENDERER, SETTINGS, SHELL, windows_path
 
-SHELL, RENDERER = "ゼルヴェイン.scr", "ゼルヴェイン.dll"
 HOST_TITLE, RENDERER_TITLE = "Zelvane_Main", "Zelvane_VC"
 KIND_FILE = 2
 LOUD_LEVEL, QUIET_LEVEL = 2000, 100
@@ -19,10 +19,6 @@ END_MARGIN = 0.3  # sound still in flight when the shell's end is noticed
 WM_SYSCOMMAND, SC_MONITORPOWER = 0x0112, 0xF170
 DISPLAY_OFF, DISPLAY_ON = 2, -1
 WIN_INI = r"C:\windows\win.ini"  # where the system's sounds are named
-
-
-def windows_path(path):
-    return "Z:" + str(path).replace("/", "\\")
 
 
 class MusicTest(WineTestCase):
@@ -49,16 +45,22 @@ class MusicTest(WineTestCase):
                        check=True, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
         return tone
 
-    def start_saver(self, music, repeat=0):
+    def start_saver(self, music, repeat=0, per_user=False):
         """Runs the saver with music (a path) as its music file, in a folder of its
-        own; returns the shell's process once the renderer window shows."""
+        own, with its settings beside it or (per_user) in the user's own file while
+        that folder cannot be written; returns the shell's process once the
+        renderer window shows."""
         folder = self.scratch / f"saver {music.name}"
         folder.mkdir()
         for name in (SHELL, RENDERER):
             shutil.copy2(self.product_path(name), folder / name)
         settings = f"[Section]\r\nBGM区分={KIND_FILE}\r\nBGMﾘﾋﾟｰﾄ={repeat}\r\n" \
                    f"BGMﾌｧｲﾙ={windows_path(music)}\r\n"
-        (folder / "ゼルヴェイン.ini").write_bytes(settings.encode("cp932"))
+        if per_user:
+            self.user_settings.mkdir()
+            self.make_unwritable(folder)
+        ((self.user_settings if per_user else folder) / SETTINGS).write_bytes(
+            settings.encode("cp932"))
         process = self.start_program(folder / SHELL, "/s")
         self.assertTrue(self.probe.wait_for(title=RENDERER_TITLE, visible=True,
                                             timeout=START_TIMEOUT), "no renderer window")
@@ -90,12 +92,12 @@ class MusicTest(WineTestCase):
         levels = self.recording.levels(start, start + seconds_to_bytes(span))
         self.assertLess(max(levels), QUIET_LEVEL, f"sound: {levels}")
 
-    def play(self, tone_name, tone_seconds, repeat, span):
+    def play(self, tone_name, tone_seconds, repeat, span, per_user=False):
         """Runs the saver with a tone file as its music; returns the shell's process
         and span seconds heard from the first loud window on."""
         tone = self.tone(tone_name, tone_seconds)
         mark = self.recording.position()
-        process = self.start_saver(tone, repeat)
+        process = self.start_saver(tone, repeat, per_user)
         heard_from = self.first_window(mark, True, "sound from the saver")
         heard = self.heard(heard_from, span)
         self.assertIsNone(process.poll(), "the shell ended before it was dismissed")
@@ -109,19 +111,36 @@ class MusicTest(WineTestCase):
                         message="the end of every process of the saver")
         self.assert_silent(start, 1.5)
 
-    def test_wav_loops_while_the_saver_runs_and_stops_with_it(self):
-        # One second of tone heard for three seconds on end. Wine opens the file
-        # by its name in the ANSI code page, so the name keeps to ASCII here.
-        process, heard = self.play("loop tone.wav", 1.0, repeat=0, span=3.0)
+    def turn_the_displays_off_and_on(self):
+        """Silence while the displays are off; gives where sound is heard again
+        once they are back."""
+        [host] = self.probe.find(title=HOST_TITLE)
+        mark = self.recording.position()
+        self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, DISPLAY_OFF))
+        self.assert_silent(self.first_window(mark, False, "silence"), 2.0)
+        mark = self.recording.position()
+        self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, DISPLAY_ON))
+        return self.first_window(mark, True, "sound once the displays are back")
+
+    def test_wav_loops_while_the_displays_are_on_and_stops_with_the_saver(self):
+        # One second of tone heard for three seconds on end, and two more once
+        # the displays are back. Wine opens the file by its name in the ANSI
+        # code page, so the name keeps to ASCII here. The settings are in the
+        # user's own file, where the dialog of a saver that cannot write beside
+        # itself keeps them.
+        process, heard = self.play("loop tone.wav", 1.0, repeat=0, span=3.0, per_user=True)
         self.assertGreaterEqual(heard.count("#") / len(heard), 0.9, heard)
+        back = self.heard(self.turn_the_displays_off_and_on(), 2.0)
+        self.assertEqual(back, "#" * len(back))
         self.assert_ends_in_silence(process)
 
-    def test_mp3_with_blanks_in_its_name_is_restarted_after_each_end(self):
+    def test_mp3_with_blanks_in_its_name_is_restarted_after_each_end_and_rests_in_the_dark(self):
         # The CD repeat setting plays no part for a file. The end is noticed on
         # a one-second rhythm: a 1.5 s play every two seconds.
         process, heard = self.play("音楽 ファイル.mp3", 1.5, repeat=3, span=7.0)
         # Whole plays, each followed by a pause of up to about a second.
         self.assertRegex(heard, r"^(#{12,}\.{1,16}){3}")
+        self.turn_the_displays_off_and_on()
         self.assert_ends_in_silence(process)
 
     def test_wav_that_cannot_be_decoded_is_silence(self):
@@ -137,22 +156,3 @@ class MusicTest(WineTestCase):
         process = self.start_saver(broken)
         self.assert_silent(self.recording.position(), 3.0)
         self.assert_ends_in_silence(process)
-
-    def test_music_pauses_while_the_displays_are_off(self):
-        # The WAV starts again from its beginning; the MP3 goes on where it was.
-        for name, seconds in (("display.wav", 1.0), ("display.mp3", 6.0)):
-            with self.subTest(music=name):
-                mark = self.recording.position()
-                process = self.start_saver(self.tone(name, seconds))
-                self.first_window(mark, True, "sound from the saver")
-                [host] = self.probe.find(title=HOST_TITLE)
-                mark = self.recording.position()
-                self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER,
-                                                DISPLAY_OFF))
-                self.assert_silent(self.first_window(mark, False, "silence"), 2.0)
-                mark = self.recording.position()
-                self.assertTrue(self.probe.post(host.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER,
-                                                DISPLAY_ON))
-                back = self.heard(self.first_window(mark, True, "sound once it is back"), 2.0)
-                self.assertEqual(back, "#" * len(back))
-                self.assert_ends_in_silence(process)

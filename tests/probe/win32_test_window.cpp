@@ -1,6 +1,6 @@
 // A plain window that the probe creates and keeps alive, for tests that need a
 // window of their own (for example one that another program attaches a child
-// to). It reports what happens to it as event=... lines.
+// to).
 #include "win32_probe.h"
 
 namespace {
@@ -18,9 +18,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     DestroyWindow(window);
     return 0;
   }
-  if (message == WM_CLOSE) PrintValue(L"event", L"close");
   if (message == WM_DESTROY) {
-    PrintValue(L"event", L"destroy");
     PostQuitMessage(0);
     return 0;
   }
@@ -36,13 +34,10 @@ std::optional<std::uint64_t> Number(const Arguments& args, const wchar_t* name,
 }  // namespace
 
 int TestWindowCommand(const Arguments& args) {
-  // --color takes RRGGBB in hexadecimal, as colours are usually written.
-  const auto color = args.Option(L"color");
-  const auto rgb = color ? ParseNumber(L"0x" + *color) : 0x4080C0;
   const auto x = Number(args, L"x", 0), y = Number(args, L"y", 0);
   const auto width = Number(args, L"width", 320), height = Number(args, L"height", 240);
-  if (!x || !y || !width || !height || !rgb || (color && color->size() != 6)) {
-    PrintError(L"--x, --y, --width and --height take numbers, --color RRGGBB");
+  if (!x || !y || !width || !height) {
+    PrintError(L"--x, --y, --width and --height take numbers");
     return kBadArguments;
   }
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -50,8 +45,7 @@ int TestWindowCommand(const Arguments& args) {
   windowClass.lpfnWndProc = TestWindowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground =
-      CreateSolidBrush(RGB(*rgb >> 16 & 0xFF, *rgb >> 8 & 0xFF, *rgb & 0xFF));
+  windowClass.hbrBackground = CreateSolidBrush(RGB(0x40, 0x80, 0xC0));
   windowClass.lpszClassName = kTestWindowClass;
   RegisterClassW(&windowClass);
   const std::wstring title = args.Option(L"title").value_or(L"Zelvane probe window");

@@ -21,7 +21,7 @@ WineTestCase gives, per test:
                                   wine (with more of Wine's log channels) -> ProgramProcess
   self.start_program(path, *args, debug_channels=None) any Windows program
   self.wait_for_exit(process, timeout)   exit status, or the test fails
-  self.open_test_window(w, h, x=, y=, title=, color='RRGGBB') -> TestWindow
+  self.open_test_window(w, h, x=, y=, title=) -> TestWindow
   self.hold_file(windows_path, **options)  a probe process holding the file open
                                   (Probe.hold; kill() it to let go) -> ProgramProcess
   self.screenshot(name)          -> Screenshot of the whole display
@@ -56,7 +56,7 @@ visible=True leaves hidden windows out):
   wait_gone(title, cls, parent, visible, timeout) -> bool
   post(hwnd, msg, wparam, lparam) -> bool      msg: a number or 'WM_CLOSE'
   text(hwnd) -> the window's text by WM_GETTEXT (an edit field's content), or None
-  open_test_window(...) -> TestWindow(hwnd, window, process, events())
+  open_test_window(...) -> TestWindow(hwnd, window, process)
   destroy(hwnd) -> bool                        (a probe test window)
   read_message_box(title, pid, timeout) -> MessageBox or None
   press_button(label, title, pid, timeout) -> bool
@@ -75,8 +75,7 @@ MessageBox: hwnd, caption, text, has_icon, pid, buttons (labels, left to right).
 XInput (xdotool; there is no window manager, and Wine sends keys to its
 foreground window, so focus first; target is a Window or a title):
   focus(target) (waits until it is the foreground window), key(keysym, target=None),
-  move_mouse(x, y), click(button=1), press(button=1) and
-  release(button=1) (held in between), type(text)
+  move_mouse(x, y), click(button=1), type(text)
 
 Screenshot: width, height, pixel(x, y), stats(box=None) -> ColourStats
   (pixels, black, coloured, black_fraction, coloured_fraction, mean_brightness),
@@ -88,7 +87,7 @@ session: processor_seconds(unix pid) -> user plus system time so far.
 
 from .case import PRODUCT_WINDOW_TITLES, WineTestCase
 from .polling import holds_for, wait_until
-from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window, parse_records
+from .probe import MessageBox, Probe, ProbeResult, TestWindow, Window
 from .screen import ColourStats, Screenshot
 from .session import (PRODUCT_FILES, ProgramProcess, WineSession, failure_reports,
                       processor_seconds)
@@ -97,6 +96,6 @@ from .xinput import XInput
 __all__ = [
     "ColourStats", "MessageBox", "PRODUCT_FILES", "PRODUCT_WINDOW_TITLES", "Probe",
     "ProbeResult", "ProgramProcess", "Screenshot", "TestWindow", "Window", "WineSession",
-    "WineTestCase", "XInput", "failure_reports", "holds_for", "parse_records",
-    "processor_seconds", "wait_until",
+    "WineTestCase", "XInput", "failure_reports", "holds_for", "processor_seconds",
+    "wait_until",
 ]

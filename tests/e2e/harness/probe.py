@@ -117,11 +117,6 @@ class TestWindow:
         self.window = window
         self.hwnd = window.hwnd
 
-    def events(self):
-        """What happened to the window so far: 'close', 'destroy' in order."""
-        return [line.split("=", 1)[1] for line in self.process.stdout_text().splitlines()
-                if line.startswith("event=")]
-
 
 def _window_filter(title, cls, parent, visible=False):
     args = ["--visible"] if visible else []
@@ -194,7 +189,7 @@ class Probe:
         result = self.run("text", str(hwnd))
         return result.records[0]["text"] if result.status == 0 else None
 
-    def open_test_window(self, width, height, x=0, y=0, title=None, color=None, timeout=30.0):
+    def open_test_window(self, width, height, x=0, y=0, title=None, timeout=30.0):
         """Starts a probe process that shows a plain window; returns a TestWindow.
 
         The window lives until destroy() or until its process is killed (the
@@ -204,8 +199,6 @@ class Probe:
                 "--x", str(x), "--y", str(y)]
         if title is not None:
             args += ["--title", title]
-        if color is not None:
-            args += ["--color", color]
         process = self.session.start(self.executable, *args, output_dir=self.output_dir,
                                      name="probe-window")
 

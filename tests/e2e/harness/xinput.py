@@ -57,13 +57,6 @@ class XInput:
     def click(self, button=1):
         self._xdotool("click", button)
 
-    def press(self, button=1):
-        """Presses a mouse button and holds it."""
-        self._xdotool("mousedown", button)
-
-    def release(self, button=1):
-        self._xdotool("mouseup", button)
-
     def type(self, text):
         """Types text into the foreground window, key by key."""
         self._xdotool("type", "--delay", 20, "--", text)
