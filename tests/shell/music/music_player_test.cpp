@@ -26,19 +26,6 @@ TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
   EXPECT_EQ(McText, L"error text 276");
 }
 
-TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
-  CD_Open();
-  struct Case {
-    const wchar_t *from, *to, *command;
-  };
-  for (const Case& c :
-       {Case{L"", L"", L"play cdaudio"}, Case{L"3", L"", L"play cdaudio from 3"},
-        Case{L"", L"4", L"play cdaudio to 4"}, Case{L"3", L"4", L"play cdaudio from 3 to 4"}}) {
-    EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
-    EXPECT_EQ(device.calls.back(), c.command);
-  }
-}
-
 TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
   CD_Open();
   MP3_Open(L"C:\\a.mp3");
