@@ -19,6 +19,7 @@
 #include "host/win32_preview_display_watch.h"
 #include "main/win32_frame_loop.h"
 #include "runtime/win32_program.h"
+#include "../runtime/win32_pump_messages.h"
 
 namespace zelvane::host {
 namespace {
@@ -163,10 +164,7 @@ TEST(PreviewWindow, WithoutOpenGlTheStillPictureTopLeftAtItsOwnSize) {
     const HWND parent = OpenParent(outer, WS_BORDER);
     AttachPreviewWindow(parent, NoPixelFormat);
     EXPECT_EQ(RunPreviewFrames(), 0) << "no live field";
-    for (int i = 0; i < 5; ++i) {
-      rt::DoEvents();
-      Sleep(20);
-    }
+    rt::PumpFor(100);
     UpdateWindow(GetWindow(parent, GW_CHILD));
     RECT client{};
     GetClientRect(parent, &client);

@@ -22,7 +22,6 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
   static constexpr int32_t kUnrecognized = 261;  // has no error text
 
   std::vector<std::wstring> calls;  // also "PlaySound x" and "<name> timer on|off"
-  std::vector<std::pair<std::wstring, std::size_t>> replySizes;
   std::map<std::wstring, MediaReply> answers;
 
   bool disc = true;
@@ -34,7 +33,6 @@ class ScriptedDevice final : public MediaCommandService, public SoundService {
 
   MediaReply Send(const std::wstring& command, std::size_t replySize) override {
     calls.push_back(command);
-    replySizes.emplace_back(command, replySize);
     const auto scripted = answers.find(command);
     MediaReply reply = scripted != answers.end() ? scripted->second : Answer(command);
     // The reply buffer holds replySize characters including the closing NUL.

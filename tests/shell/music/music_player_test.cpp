@@ -26,37 +26,6 @@ TEST_F(MusicTest, SendHandsBackTheReplyOrTheErrorText) {
   EXPECT_EQ(McText, L"error text 276");
 }
 
-TEST_F(MusicTest, PlayCommandsWithAndWithoutTheirPositions) {
-  CD_Open();
-  struct Case {
-    const wchar_t *from, *to, *command;
-  };
-  for (const Case& c :
-       {Case{L"", L"", L"play cdaudio"}, Case{L"3", L"", L"play cdaudio from 3"},
-        Case{L"", L"4", L"play cdaudio to 4"}, Case{L"3", L"4", L"play cdaudio from 3 to 4"}}) {
-    EXPECT_EQ(MCI_Play(L"cdaudio", c.from, c.to), 0);
-    EXPECT_EQ(device.calls.back(), c.command);
-  }
-}
-
-TEST_F(MusicTest, RepliesAreTakenInBuffersOfTheirOwnSizes) {
-  CD_Open();
-  MP3_Open(L"C:\\a.mp3");
-  device.track = L"4";
-  device.replySizes = {};
-  CD_Check(3);
-  MP3_Check();
-  MP3_Close();
-  using Sent = std::pair<std::wstring, std::size_t>;
-  EXPECT_THAT(
-      device.replySizes,
-      ElementsAre(Sent{L"status cdaudio current track", 512},
-                  Sent{L"status cdaudio number of tracks", 512}, Sent{L"status cdaudio mode", 255},
-                  Sent{L"status cdaudio position track 3", 512},
-                  Sent{L"play cdaudio from 03:00:00:00", 512}, Sent{L"status MP3Play mode", 30},
-                  Sent{L"stop MP3Play", 0}, Sent{L"close MP3Play", 0}));
-}
-
 TEST_F(MusicTest, CdPollingEndsOnlyWhenTheTrackQueriesFail) {
   const wchar_t* track = L"status cdaudio current track";
   const wchar_t* tracks = L"status cdaudio number of tracks";

@@ -13,12 +13,9 @@ namespace {
 
 std::vector<std::string> g_reports;
 
-void RecordReport(std::string_view what) {
-  g_reports.emplace_back(what);
-}
-
 TEST(ErrorsSuppressed, AFailingStepIsReportedAndSkippedOrEndsTheRunWithItsRecovery) {
-  const FailureReporter previous = SetFailureReporter(RecordReport);
+  const FailureReporter previous =
+      SetFailureReporter([](std::string_view what) { g_reports.emplace_back(what); });
   std::string trace;
   EXPECT_EQ(RunSteps({[&] { trace += "a"; }, [] { throw RuntimeError("step fails"); },
                       [] { throw 42; }, [&] { trace += "b"; }}),

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace zelvane::settings {
 namespace {
@@ -37,29 +38,26 @@ TEST(FolderOf, KeepsTheDriveButNoTrailingBackslash) {
   EXPECT_EQ(FolderOf(L"a.mp3"), L"");
 }
 
+using Music = std::tuple<std::int16_t, std::int16_t, std::wstring, std::wstring>;
+
+Music Fields(const MusicSettings& m) {
+  return {m.kind, m.repeat, m.file, m.folder};
+}
+
+// A run forgets a music file that does not open, and with it the file kind; an
+// audio CD needs no file. The settings dialog keeps a file that is away for now.
 TEST(ResolveMusicSettings, ARunForgetsAMusicFileThatDoesNotOpenAndTheDialogKeepsIt) {
-  const auto opens = [](const std::wstring& path) { return path == L"C:\\M\\a.mp3"; };
-  const MusicSettings kept = ResolveMusicSettings({L"2", L"3", L"C:\\M\\a.mp3"}, opens, L"C:\\S");
-  EXPECT_EQ(kept.kind, kBgmMusicFile);
-  EXPECT_EQ(kept.folder, L"C:\\M");
-  for (const wchar_t* file : {L"", L"C:\\M\\missing.mp3"}) {
-    const MusicSettings silent = ResolveMusicSettings({L"2", L"3", file}, opens, L"C:\\S");
-    EXPECT_EQ(silent.kind, kBgmNone);
-    EXPECT_EQ(silent.file, L"");
-    EXPECT_EQ(silent.folder, L"C:\\S");
-  }
-  // An audio CD needs no file: only the missing file is forgotten.
-  const MusicSettings cd = ResolveMusicSettings({L"1", L"4", L"C:\\M\\x.mp3"}, opens, L"C:\\S");
-  EXPECT_EQ(cd.kind, kBgmAudioCd);
-  EXPECT_EQ(cd.repeat, 4);
-  EXPECT_EQ(cd.file, L"");
-  EXPECT_EQ(cd.folder, L"C:\\S");
-  // The settings dialog keeps a file that is away for now, with its kind.
-  const MusicSettings stored = StoredMusicSettings({L"2", L"3", L"C:\\M\\x.mp3"}, L"C:\\S");
-  EXPECT_EQ(stored.kind, kBgmMusicFile);
-  EXPECT_EQ(stored.repeat, 3);
-  EXPECT_EQ(stored.file, L"C:\\M\\x.mp3");
-  EXPECT_EQ(stored.folder, L"C:\\M");
+  const auto run = [](const StoredSettings& stored) {
+    return Fields(ResolveMusicSettings(
+        stored, [](const std::wstring& path) { return path == L"C:\\M\\a.mp3"; }, L"C:\\S"));
+  };
+  EXPECT_EQ(run({L"2", L"3", L"C:\\M\\a.mp3"}),
+            (Music{kBgmMusicFile, 3, L"C:\\M\\a.mp3", L"C:\\M"}));
+  EXPECT_EQ(run({L"2", L"3", L""}), (Music{kBgmNone, 3, L"", L"C:\\S"}));
+  EXPECT_EQ(run({L"2", L"3", L"C:\\M\\x.mp3"}), (Music{kBgmNone, 3, L"", L"C:\\S"}));
+  EXPECT_EQ(run({L"1", L"4", L"C:\\M\\x.mp3"}), (Music{kBgmAudioCd, 4, L"", L"C:\\S"}));
+  EXPECT_EQ(Fields(StoredMusicSettings({L"2", L"3", L"C:\\M\\x.mp3"}, L"C:\\S")),
+            (Music{kBgmMusicFile, 3, L"C:\\M\\x.mp3", L"C:\\M"}));
 }
 
 }  // namespace
