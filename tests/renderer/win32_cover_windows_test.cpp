@@ -8,6 +8,7 @@
 #include "input/win32_dismissal.h"
 #include "main/win32_cover_windows.h"
 #include "main/win32_renderer_state.h"
+#include "win32_test_window.h"
 
 namespace {
 // True when a close request was posted to the window (and takes them all).
@@ -21,26 +22,20 @@ bool TakeCloseRequests(HWND window) {
 
 // Input on a cover dismisses by the field's rules, on the field's shared state;
 // focus moving among the windows does not.
-TEST(CoverWindows, BlackTopMostOverTheAreasTakingInputForTheFieldAndGoingWithIt) {
-  WNDCLASSW windowClass{};  // the field's window with the saver's input stage, no scene
-  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const StageAnswer answer = InputStageAnswer(Renderer().dismissal, window, message, wParam);
-    return answer ? *answer : DefWindowProcW(window, message, wParam, lParam);
-  };
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"CoverTestField";
-  RegisterClassW(&windowClass);
-  const HWND field =
-      CreateWindowExW(WS_EX_TOPMOST, L"CoverTestField", L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
-                      nullptr, nullptr, windowClass.hInstance, nullptr);
+TEST(CoverWindows, TopMostOverTheAreasTakingInputForTheFieldAndGoingWithIt) {
+  // The field's window with the saver's input stage, no scene.
+  const HWND field = CreateSceneTestWindow(
+      L"CoverTestField", 320, 240, WS_EX_TOPMOST,
+      [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const StageAnswer answer = InputStageAnswer(Renderer().dismissal, window, message, wParam);
+        return answer ? *answer : DefWindowProcW(window, message, wParam, lParam);
+      });
   const std::vector<ScreenRect> areas = {{320, 0, 800, 200}, {-300, -200, 0, 0}};
   const std::vector<HWND> covers = OpenCoverWindows(field, areas);
   ASSERT_EQ(covers.size(), areas.size());
-  for (const HWND cover : covers) {  // their places are checked with the saver's layout
+  // Their places are checked with the saver's layout, their black end to end.
+  for (const HWND cover : covers)
     EXPECT_TRUE(GetWindowLongPtrW(cover, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(GetClassLongPtrW(cover, GCLP_HBRBACKGROUND),
-              reinterpret_cast<LONG_PTR>(GetStockObject(BLACK_BRUSH)));
-  }
 
   const HWND cover = covers[1];
   const struct {

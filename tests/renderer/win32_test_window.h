@@ -1,14 +1,14 @@
 // A visible pop-up window with its own device context, for the tests that draw
-// with the renderer's OpenGL scene.
+// with the renderer's OpenGL scene or stand in for the saver's field.
 #pragma once
 
 #include <windows.h>
 
 inline HWND CreateSceneTestWindow(const wchar_t* className, int width, int height,
-                                  DWORD exStyle = 0) {
+                                  DWORD exStyle = 0, WNDPROC procedure = DefWindowProcW) {
   WNDCLASSW windowClass{};
   windowClass.style = CS_OWNDC;
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = className;
   RegisterClassW(&windowClass);
