@@ -1,15 +1,16 @@
 // The saver's windows over made-up monitors, laid out again when they change,
-// under Wine. The rest while the displays are off, and the one window titled
-// for the saver shell, are checked end to end.
+// and its rest while the displays are off, in one process under Wine.
 #include <windows.h>
 #include <GL/gl.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "main/saver_identity.h"
+#include "main/win32_frame_loop.h"
 #include "main/win32_renderer_state.h"
 #include "main/win32_saver_window.h"
 
@@ -30,6 +31,13 @@ ScreenRect AreaOf(HWND window) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+std::array<GLint, 4> ViewportOf(Scene& scene) {
+  wglMakeCurrent(scene.DeviceContext(), scene.RenderContext());
+  std::array<GLint, 4> viewport{};
+  glGetIntegerv(GL_VIEWPORT, viewport.data());
+  return viewport;
+}
+
 // The fields' windows, the primary one's first, lie over their areas, the
 // others owned by the primary one, and each viewport fills its window.
 void ExpectFields(const std::vector<ScreenRect>& areas) {
@@ -40,22 +48,50 @@ void ExpectFields(const std::vector<ScreenRect>& areas) {
     const ScreenRect& area = areas[i];
     EXPECT_EQ(AreaOf(scene.Window()), area) << i;
     EXPECT_EQ(GetWindow(scene.Window(), GW_OWNER), i == 0 ? nullptr : state.window) << i;
-    wglMakeCurrent(scene.DeviceContext(), scene.RenderContext());
-    std::array<GLint, 4> viewport{};
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    EXPECT_EQ(viewport, (std::array{0, 0, area.right - area.left, area.bottom - area.top})) << i;
+    EXPECT_EQ(ViewportOf(scene), (std::array{0, 0, area.right - area.left, area.bottom - area.top}))
+        << i;
   }
 }
 
+void SendConsoleDisplayState(DWORD displayState) {
+  // The setting's data follows its header, as the system lays it out.
+  alignas(POWERBROADCAST_SETTING) std::array<BYTE, sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)>
+      buffer{};
+  auto* notice = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer.data());
+  notice->PowerSetting = GUID_CONSOLE_DISPLAY_STATE;
+  notice->DataLength = sizeof(displayState);
+  CopyMemory(notice->Data, &displayState, sizeof(displayState));
+  SendMessageW(Renderer().window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+               reinterpret_cast<LPARAM>(notice));
+}
+
+bool OpenSaverOn(std::vector<Monitor> monitors) {
+  Renderer().instance = GetModuleHandleW(nullptr);
+  Renderer().readMonitors = MadeUpMonitors;
+  madeUpMonitors = std::move(monitors);
+  return OpenSaverWindows();
+}
+
+// Closes the saver and takes the quit message its closing posted.
+void CloseSaver() {
+  DestroyWindow(Renderer().window);
+  PumpMessages();
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  UnregisterClassW(kSaverClassName, Renderer().instance);
+  Renderer().readMonitors = nullptr;
+  Renderer().primaryOnly = false;
+}
 }  // namespace
 
 TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   RendererState& state = Renderer();
   constexpr ScreenRect kLeftAbove{-320, -240, 0, 0}, kRight{640, 0, 1040, 300};
-  state.instance = GetModuleHandleW(nullptr);
-  state.readMonitors = MadeUpMonitors;
-  madeUpMonitors = {{kRight, false, 75}, {{0, 0, 640, 480}, true, 60}, {kLeftAbove, false, 144}};
-  ASSERT_TRUE(OpenSaverWindows());
+  ASSERT_TRUE(
+      OpenSaverOn({{kRight, false, 75}, {{0, 0, 640, 480}, true, 60}, {kLeftAbove, false, 144}}));
+  wchar_t title[32] = {};
+  GetWindowTextW(state.window, title, 32);
+  EXPECT_STREQ(title, kRunningTitle) << "the identity stays with the primary field";
   ExpectFields({{0, 0, 640, 480}, kRight, kLeftAbove});
   EXPECT_TRUE(state.covers.empty());
   const Scene* const kept = state.otherFields[1].get();
@@ -79,13 +115,32 @@ TEST(SaverLayout, EveryMonitorItsOwnFieldFollowingTheMonitorsAsTheyChange) {
   EXPECT_EQ(AreaOf(state.covers[0]), kLeftAbove);
   EXPECT_EQ(AreaOf(state.covers[1]), kBelow);
 
-  // Closing takes the covers with it; the quit message it posts is pumped away.
   const HWND cover = state.covers[0];
-  DestroyWindow(state.window);
-  PumpMessages();
+  CloseSaver();
   EXPECT_FALSE(state.running);
   EXPECT_FALSE(IsWindow(cover));
-  UnregisterClassW(kSaverClassName, state.instance);
-  state.readMonitors = nullptr;
-  state.primaryOnly = false;
+}
+
+// The power notification says the display is off, then on: frames stop while
+// it is off and go on from where they stopped after.
+TEST(SaverLayout, NoFramesWhileTheDisplayIsOffAndTheFieldGoesOnAfter) {
+  ASSERT_TRUE(OpenSaverOn({{{0, 0, 320, 240}, true, 60}}));
+
+  // The view's angle at each 100 ms tick: off at the 3rd, on at the 7th, the
+  // end at the 10th.
+  static std::vector<float> angles;
+  const TIMERPROC tick = [](HWND, UINT, UINT_PTR, DWORD) {
+    angles.push_back(Renderer().scene.Field().viewAngle);
+    if (angles.size() == 3) SendConsoleDisplayState(0);
+    if (angles.size() == 7) SendConsoleDisplayState(1);
+    if (angles.size() == 10) PostQuitMessage(0);
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, tick);
+  EXPECT_EQ(RunFrameLoop(&Renderer().pacer, IdleFrame, SaverResting), 0);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(angles.size(), 10u);
+  EXPECT_NE(angles[0], angles[2]) << "frames before";
+  EXPECT_EQ(angles[2], angles[6]) << "none while off";
+  EXPECT_NE(angles[6], angles[9]) << "frames after";
+  CloseSaver();
 }
