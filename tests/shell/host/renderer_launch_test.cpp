@@ -1,22 +1,31 @@
 #include "host/renderer_launch.h"
 
+#include "settings_values.h"
+
 #include <gtest/gtest.h>
 
 namespace zelvane::host {
 namespace {
 
-// The renderer sits in the shell's folder, one separator between them, also at
-// a drive root. Its quoted path is the command line, with /primary only for the
-// stored monitor kind 1, which keeps the other monitors black.
-TEST(RendererLaunchTest, QuotedPathInTheProgramFolderAndPrimaryOnlyForKindOne) {
+TEST(RendererLaunchTest, RendererIsInTheProgramFolderAndItsPathIsQuoted) {
   EXPECT_EQ(RendererPathIn(L"C:\\Program Files\\Zelvane"),
             L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll");
+  // One separator, also at a drive root, where the folder ends in one.
   EXPECT_EQ(RendererPathIn(L"D:\\"), L"D:\\ゼルヴェイン.dll");
-  const std::int16_t others[] = {0, 2, -1};
-  for (const std::int16_t kind : others) {
-    EXPECT_EQ(RendererCommandLine(L"C:\\A B\\r.dll", kind), L"\"C:\\A B\\r.dll\"") << kind;
+  EXPECT_EQ(RendererCommandLine(L"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll", 0),
+            L"\"C:\\Program Files\\Zelvane\\ゼルヴェイン.dll\"");
+}
+
+TEST(RendererLaunchTest, OnlyAStoredOneAsksTheRendererForThePrimaryMonitorAlone) {
+  // The stored texts as the settings file may hold them: missing, malformed,
+  // other kinds, and the one kind that keeps the other monitors black.
+  for (const wchar_t* text : {L"", L"abc", L"0", L"2", L"-1", L"1x"}) {
+    EXPECT_EQ(RendererCommandLine(L"C:\\Z\\r.dll", settings::SettingNumber(text)),
+              L"\"C:\\Z\\r.dll\"")
+        << testing::PrintToString(std::wstring(text));
   }
-  EXPECT_EQ(RendererCommandLine(L"C:\\A B\\r.dll", 1), L"\"C:\\A B\\r.dll\" /primary");
+  EXPECT_EQ(RendererCommandLine(L"C:\\Z\\r.dll", settings::SettingNumber(L" 1 ")),
+            L"\"C:\\Z\\r.dll\" /primary");
 }
 
 }  // namespace
