@@ -1,10 +1,9 @@
 """The settings dialog: its look and place, its options, its file chooser and
-link, and two of its three ways to close (each of which must report no failure;
-the settings tests close it by its cancel button)."""
+link, and its three ways to close (each of which must report no failure)."""
 
 import os
 
-from harness.dialog import (CHOOSER_TITLE, FILE_KEY, HELP_LINK, HELP_PAGE,
+from harness.dialog import (CANCEL_BUTTON, CHOOSER_TITLE, FILE_KEY, HELP_LINK, HELP_PAGE,
                             KIND_KEY, OPTION_LABELS, OPTION_PICTURES, REPEAT_KEY, SET_BUTTON,
                             DialogTestCase, windows_path)
 
@@ -13,7 +12,7 @@ TWIPS_PER_PIXEL = 15
 
 
 class DialogTest(DialogTestCase):
-    def test_window_reflects_the_settings_options_switch_the_controls_and_the_link_opens(self):
+    def test_window_reflects_the_settings_and_options_switch_the_controls(self):
         # Settings written by the platform's own profile functions; on the Western
         # system in UTF-16, where they would write the Japanese keys as '?'.
         if self.session.locale != "ja":
@@ -50,25 +49,6 @@ class DialogTest(DialogTestCase):
                     self.x.key("Escape", CHOOSER_TITLE)
                     self.assertTrue(self.probe.wait_gone(title=CHOOSER_TITLE, timeout=10))
                 self.assertEqual(opened, kind == 2, "the file button")
-
-        # The help link opens the page beside the saver, and the dialog stays.
-        # The platform opens .html files with the probe, which writes down the
-        # path. The test systems have no .html association of their own.
-        (self.folder / HELP_PAGE).write_text("<html></html>", encoding="utf-8")
-        record = self.scratch / "opened.txt"
-        command = f'"{windows_path(os.environ["ZELVANE_PROBE"])}" record --to ' \
-                  f'"{windows_path(record)}" "%1"'
-        for key, value in ((r"HKCR\ZelvaneTest.Page\shell\open\command", command),
-                           (r"HKCR\.html", "ZelvaneTest.Page")):
-            self.addCleanup(self.session.run, "reg", "delete", key.split("\\shell")[0], "/f",
-                            output_dir=self.scratch, name="reg")
-            self.assertEqual(self.session.run("reg", "add", key, "/ve", "/d", value, "/f",
-                                              output_dir=self.scratch, name="reg")[0], 0)
-        self.click(HELP_LINK)
-        self.wait_until(record.exists, timeout=20, message="the help page opened")
-        path = record.read_text(encoding="utf-8").splitlines()[0]
-        self.assertEqual(path.lower(), windows_path(self.folder / HELP_PAGE).lower())
-        self.assertIsNone(self.process.poll())
 
         # The close box: nothing is written.
         before = self.settings.read_bytes()
@@ -109,3 +89,29 @@ class DialogTest(DialogTestCase):
         self.assertLessEqual(len(stored), 255)
         self.assertEqual(self.session.run("cmd", "/c", "type", stored, output_dir=self.scratch,
                                           name="type")[0], 0, f"{stored} does not open")
+
+    def test_the_help_link_opens_the_page_and_cancel_writes_nothing(self):
+        (self.folder / HELP_PAGE).write_text("<html></html>", encoding="utf-8")
+        opened = self.scratch / "opened.txt"
+        # The platform opens .html files with the probe, which writes down the
+        # path. The test systems have no .html association of their own.
+        command = f'"{windows_path(os.environ["ZELVANE_PROBE"])}" record --to ' \
+                  f'"{windows_path(opened)}" "%1"'
+        for key, value in ((r"HKCR\ZelvaneTest.Page\shell\open\command", command),
+                           (r"HKCR\.html", "ZelvaneTest.Page")):
+            self.addCleanup(self.session.run, "reg", "delete", key.split("\\shell")[0], "/f",
+                            output_dir=self.scratch, name="reg")
+            self.assertEqual(self.session.run("reg", "add", key, "/ve", "/d", value, "/f",
+                                              output_dir=self.scratch, name="reg")[0], 0)
+        self.open_dialog()
+        self.click(OPTION_LABELS[1])
+        # The page opens, and the dialog stays.
+        self.click(HELP_LINK)
+        self.wait_until(opened.exists, timeout=20, message="the help page opened")
+        path = opened.read_text(encoding="utf-8").splitlines()[0]
+        self.assertEqual(path.lower(), windows_path(self.folder / HELP_PAGE).lower())
+        self.assertIsNone(self.process.poll())
+
+        self.click(CANCEL_BUTTON)
+        self.assert_dialog_ends()
+        self.assertFalse(self.settings.exists())
