@@ -13,6 +13,7 @@
 #include "main/win32_frame_loop.h"
 #include "main/win32_renderer_state.h"
 #include "main/win32_saver_window.h"
+#include "../common/win32_power_setting_notice.h"
 
 namespace {
 std::vector<Monitor> madeUpMonitors;
@@ -51,18 +52,6 @@ void ExpectFields(const std::vector<ScreenRect>& areas) {
     EXPECT_EQ(ViewportOf(scene), (std::array{0, 0, area.right - area.left, area.bottom - area.top}))
         << i;
   }
-}
-
-void SendConsoleDisplayState(DWORD displayState) {
-  // The setting's data follows its header, as the system lays it out.
-  alignas(POWERBROADCAST_SETTING) std::array<BYTE, sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)>
-      buffer{};
-  auto* notice = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer.data());
-  notice->PowerSetting = GUID_CONSOLE_DISPLAY_STATE;
-  notice->DataLength = sizeof(displayState);
-  CopyMemory(notice->Data, &displayState, sizeof(displayState));
-  SendMessageW(Renderer().window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-               reinterpret_cast<LPARAM>(notice));
 }
 
 bool OpenSaverOn(std::vector<Monitor> monitors) {
@@ -131,8 +120,8 @@ TEST(SaverLayout, NoFramesWhileTheDisplayIsOffAndTheFieldGoesOnAfter) {
   static std::vector<float> angles;
   const TIMERPROC tick = [](HWND, UINT, UINT_PTR, DWORD) {
     angles.push_back(Renderer().scene.Field().viewAngle);
-    if (angles.size() == 3) SendConsoleDisplayState(0);
-    if (angles.size() == 7) SendConsoleDisplayState(1);
+    if (angles.size() == 3) zelvane::SendConsoleDisplayState(Renderer().window, 0);
+    if (angles.size() == 7) zelvane::SendConsoleDisplayState(Renderer().window, 1);
     if (angles.size() == 10) PostQuitMessage(0);
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, tick);

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "main/win32_frame_loop.h"
 #include "runtime/win32_program.h"
 #include "../runtime/win32_pump_messages.h"
+#include "../../common/win32_power_setting_notice.h"
 
 namespace zelvane::host {
 namespace {
@@ -111,14 +111,9 @@ TEST(LivePreview, GlowsOnBlackAtTheParentsSizeAndAspectMovingOnAtThirtyFramesAtM
   }
 }
 
-void SendConsoleDisplayState(DWORD state) {
-  struct {
-    POWERBROADCAST_SETTING setting;
-    DWORD rest;  // Data holds one byte of the state; the others follow it
-  } notification{{GUID_CONSOLE_DISPLAY_STATE, sizeof(DWORD), {}}, 0};
-  std::memcpy(notification.setting.Data, &state, sizeof(state));
-  SendMessageW(FindWindowW(kDisplayWatchClass, nullptr), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-               reinterpret_cast<LPARAM>(&notification.setting));
+// The preview's listener for the display notifications.
+HWND DisplayWatch() {
+  return FindWindowW(kDisplayWatchClass, nullptr);
 }
 
 TEST(LivePreview, RestsWhileItsParentIsHiddenOrMinimisedOrTheDisplaysAreOff) {
@@ -132,7 +127,8 @@ TEST(LivePreview, RestsWhileItsParentIsHiddenOrMinimisedOrTheDisplaysAreOff) {
        [=] { ShowWindow(parent, SW_SHOWNA); }},
       {"parent minimised", [=] { ShowWindow(parent, SW_MINIMIZE); },
        [=] { ShowWindow(parent, SW_RESTORE); }},
-      {"displays off", [] { SendConsoleDisplayState(0); }, [] { SendConsoleDisplayState(1); }},
+      {"displays off", [] { SendConsoleDisplayState(DisplayWatch(), 0); },
+       [] { SendConsoleDisplayState(DisplayWatch(), 1); }},
   };
   for (const auto& c : cases) {
     c.off();
